@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -82,6 +83,11 @@ public:
     virtual void stopAllSound() = 0;
     virtual void freeAudio() = 0;                    // releases every loaded sound and piece
 };
+
+// The wall-clock time in seconds that seeds the game's random generator.
+// Headless runs fix it so that the same seed gives the same game.
+std::time_t currentTime();
+void setTimeOverride(std::time_t seconds);
 
 // The backend in use. Set once at program start, before anything else runs.
 Backend& backend();
