@@ -5,14 +5,25 @@
 #pragma once
 
 #include <array>
+#include <cstdio>
+#include <deque>
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Backend.h"
 
 namespace platform {
+
+// The text as a JSON string literal, quotes included. Bytes that are not valid
+// UTF-8 become U+FFFD so that every log line stays valid JSON.
+std::string jsonQuote(std::string_view text);
+
+// Checks that a file opens and starts like the audio it should hold: a RIFF
+// WAVE file for a sound, a standard MIDI file (or RIFF RMID) for music.
+bool checkAudioFile(const std::string& path, bool music, std::string* error);
 
 class HeadlessBackend : public Backend {
 public:
@@ -27,6 +38,11 @@ public:
     //   FRAME focus lost|gained
     //   FRAME close                   closes the window
     // Events of frame F take effect before the F-th presented frame (0-based) is made.
+    // Lines may come in any order; events of one frame apply in the order written.
+    // A key going down also queues a KeyDown event; focus changes queue
+    // Activate and Deactivate; a joystick attached while none is open is
+    // opened (and acquired while the window has focus), as a real pad would be.
+    // A script with an error is refused whole; error names the line.
     bool loadInputScript(const std::string& path, std::string* error);
     bool parseInputScript(const std::string& text, std::string* error);
 
@@ -78,19 +94,32 @@ public:
     void stopAllSound() override;
     void freeAudio() override;
 
+    struct ScriptEvent {
+        enum class Type { Key, JoyAttach, JoyAxis, JoyButton, Focus, Close };
+        int frame = 0;
+        Type type = Type::Close;
+        int index = 0;    // key, axis (0 x, 1 y) or button
+        int value = 0;    // down/attached/gained as 1 or 0, or an axis value
+    };
+
 private:
-    struct ScriptEvent;
     void applyScript();
+    void applyEvent(const ScriptEvent& event);
+    void setFocus(bool active);
 
     uint32_t clock_ = 0;
     int frame_ = 0;
     int quitAfter_ = -1;
     std::vector<uint32_t> lastFrame_;
+    int lastWidth_ = 0;
+    int lastHeight_ = 0;
+    bool windowActive_ = false;
+    bool quitPosted_ = false;
     std::map<int, std::vector<std::string>> screenshots_;
     std::function<void(int)> frameHook_;
-    std::vector<ScriptEvent>* script_ = nullptr;
+    std::vector<ScriptEvent> script_;
     size_t scriptNext_ = 0;
-    std::vector<Event> events_;
+    std::deque<Event> events_;
     std::array<bool, static_cast<size_t>(Key::Count)> keys_{};
     bool joystickAttached_ = false;
     bool joystickOpen_ = false;
@@ -98,8 +127,11 @@ private:
     JoystickState joystick_;
     bool audioDeviceAvailable_ = false;
     bool audioOpen_ = false;
-    std::vector<std::string> audioNames_;
+    bool silentReported_ = false;
+    std::vector<std::string> soundNames_;
+    std::vector<std::string> musicNames_;
     std::string logPath_;
+    std::FILE* logFile_ = nullptr;
     std::vector<std::string> logLines_;
 };
 
