@@ -113,7 +113,7 @@ private:
     std::vector<uint32_t> lastFrame_;
     int lastWidth_ = 0;
     int lastHeight_ = 0;
-    bool windowActive_ = false;
+    bool windowActive_ = true;
     bool quitPosted_ = false;
     std::map<int, std::vector<std::string>> screenshots_;
     std::function<void(int)> frameHook_;
