@@ -5,8 +5,8 @@
 
 extern platform::Device* g_device;
 
-// The presentation mode of this build: false for the full-screen deliverable.
-extern const bool g_windowedBuild;
+// The presentation mode: false in the full-screen deliverable, set by its entry.
+extern bool g_windowedBuild;
 
 bool initDirect3D();
 void releaseDirect3D();

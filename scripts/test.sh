@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Sets everything up and runs the whole test suite: the normal build, the
+# AddressSanitizer + UndefinedBehaviorSanitizer build, and a bounded run of
+# every fuzz target on its seed corpus.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+
+export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+for preset in default asan; do
+  echo "== $preset build =="
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  echo "== $preset tests =="
+  ctest --preset "$preset"
+done
+
+echo "== fuzz targets =="
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+seconds=${LNF_FUZZ_SECONDS:-20}
+for target in build/fuzz/fuzz/fuzz_*; do
+  [ -x "$target" ] || continue
+  name=${target##*/fuzz_}
+  corpus=$(mktemp -d)
+  cp -r fuzz/corpus/"$name"/. "$corpus"/ 2>/dev/null || true
+  echo "fuzzing $name for ${seconds}s"
+  "$target" -max_total_time="$seconds" -print_final_stats=0 "$corpus" 2>&1 | tail -n 3
+  rm -rf "$corpus"
+done
+echo "All test suites passed."

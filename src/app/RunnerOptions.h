@@ -1,0 +1,27 @@
+// The headless runner's command line.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct RunnerOptions {
+    std::string dataDir = ".";
+    int frames = 600;
+    int64_t seed = 1;
+    std::string inputScript;
+    std::string logPath;
+    std::vector<std::pair<int, std::string>> screenshots;  // frame, PNG path
+    std::vector<std::pair<int, std::string>> dumps;        // frame, JSON path
+    int hashEvery = 0;
+    // Start straight in a stage with a loadout (-1: start at the title).
+    int stage = -1;
+    int character = 0;
+    int subWeapon = 0;
+};
+
+// Fills options from argv; false with an error naming the bad argument.
+bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& options, std::string* error);
+
+extern const char* const kRunnerUsage;

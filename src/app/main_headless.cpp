@@ -1,0 +1,82 @@
+// The headless runner: the same game on the headless backend, driven by a
+// script, with screenshots, a log, state dumps and frame hashes.
+#include <cinttypes>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/FrameClock.h"
+#include "app/GameMain.h"
+#include "app/RunnerOptions.h"
+#include "app/StateSnapshot.h"
+#include "graphics/Direct3D.h"
+#include "platform/HeadlessBackend.h"
+
+namespace {
+
+std::string absolute(const std::string& path)
+{
+    return path.empty() ? path : std::filesystem::absolute(path).string();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    RunnerOptions options;
+    std::string error;
+    if (!parseRunnerOptions(argc, argv, options, &error)) {
+        std::fprintf(stderr, "lanternfall-headless: %s\n%s", error.c_str(), kRunnerUsage);
+        return 2;
+    }
+
+    platform::HeadlessBackend backend;
+    if (!options.inputScript.empty() && !backend.loadInputScript(options.inputScript, &error)) {
+        std::fprintf(stderr, "lanternfall-headless: %s\n", error.c_str());
+        return 2;
+    }
+    backend.setLogPath(absolute(options.logPath));
+    for (auto& [frame, path] : options.screenshots)
+        backend.requestScreenshot(frame, absolute(path));
+    std::vector<std::pair<int, std::string>> dumps;
+    for (auto& [frame, path] : options.dumps)
+        dumps.emplace_back(frame, absolute(path));
+
+    std::error_code changed;
+    std::filesystem::current_path(options.dataDir, changed);
+    if (changed) {
+        std::fprintf(stderr, "lanternfall-headless: cannot enter %s: %s\n", options.dataDir.c_str(),
+                     changed.message().c_str());
+        return 2;
+    }
+
+    int lastScene = -1;
+    backend.setFrameHook([&](int frame) {
+        if (g_scene != lastScene) {
+            backend.log("scene", "\"scene\":" + std::to_string(g_scene));
+            lastScene = g_scene;
+        }
+        for (auto& [dumpFrame, path] : dumps) {
+            if (dumpFrame == frame) {
+                std::ofstream out(path, std::ios::binary);
+                out << stateSnapshotJson() << '\n';
+            }
+        }
+        if (options.hashEvery > 0 && frame % options.hashEvery == 0) {
+            std::string state = stateSnapshotJson();
+            const std::vector<uint32_t>& pixels = backend.lastFrame();
+            std::printf("frame %d state %016" PRIx64 " image %016" PRIx64 "\n", frame,
+                        fnv1a(state.data(), state.size()),
+                        fnv1a(pixels.data(), pixels.size() * sizeof(uint32_t)));
+        }
+    });
+    backend.quitAfterFrames(options.frames);
+
+    platform::setTimeOverride(static_cast<std::time_t>(options.seed));
+    platform::setBackend(&backend);
+    g_windowedBuild = true;
+    int result = runLanternfall();
+    platform::setBackend(nullptr);
+    return result == 1 ? 0 : 1;
+}

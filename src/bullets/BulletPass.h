@@ -1,0 +1,4 @@
+// The enemy-bullet list's pass: draws and updates every bullet.
+#pragma once
+
+void bulletPass();

@@ -1,0 +1,4 @@
+// Items: scattered by destroyed enemies, collected by the craft.
+#pragma once
+
+void itemPass();

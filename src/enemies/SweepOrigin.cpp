@@ -1,0 +1,3 @@
+#include "enemies/SweepOrigin.h"
+
+GameObject* g_sweepOriginObject = nullptr;

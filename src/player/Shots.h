@@ -1,0 +1,4 @@
+// The player-shot list's pass.
+#pragma once
+
+void shotPass();

@@ -1,0 +1,99 @@
+// The stage script. Its file holds raw little-endian int32s:
+//   offset 0        4  record count N
+//   offset 4 + 16i  16 record i: time step, then three values the game stores
+//                      but never reads
+#include "stage/StageScript.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "app/PlayFlags.h"
+#include "objects/ObjectList.h"
+
+int32_t g_stageScript[kStageScriptSlots][4];
+int32_t g_stageScriptLength = 0;
+int32_t g_scriptPosition = 0;
+int32_t g_stageClock = 0;
+int32_t g_nextEventTime = 10;
+bool g_scriptWaitFlag = false;
+
+namespace {
+
+int32_t readInt32(const unsigned char* p)
+{
+    uint32_t value = p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;
+    return static_cast<int32_t>(value);
+}
+
+}  // namespace
+
+void loadStageScriptFrom(const char* bytes, size_t size, const char* name)
+{
+    std::memset(g_stageScript, 0, sizeof g_stageScript);
+    g_stageScriptLength = 0;
+    const unsigned char* data = reinterpret_cast<const unsigned char*>(bytes);
+    if (size < 4) {
+        std::printf("%s: the record count is missing\n", name);
+        return;
+    }
+    int32_t count = readInt32(data);
+    if (count < 0) {
+        std::printf("%s: the record count %d is negative; the schedule is empty\n", name, count);
+        return;
+    }
+    if (count > kStageScriptSlots) {
+        std::printf("%s: %d records exceed the %d the schedule holds; the rest are ignored\n", name,
+                    count, kStageScriptSlots);
+        count = kStageScriptSlots;
+    }
+    size_t available = (size - 4) / 16;
+    if (static_cast<size_t>(count) > available) {
+        std::printf("%s: the file ends after %zu of %d records\n", name, available, count);
+        count = static_cast<int32_t>(available);
+    }
+    for (int32_t i = 0; i < count; ++i)
+        for (int field = 0; field < 4; ++field)
+            g_stageScript[i][field] = readInt32(data + 4 + 16 * i + 4 * field);
+    g_stageScriptLength = count;
+}
+
+void loadStageScript()
+{
+    const char* name = "out.txt";
+    std::ifstream file(name, std::ios::binary);
+    if (!file) {
+        std::printf("%s\n", name);
+        std::memset(g_stageScript, 0, sizeof g_stageScript);
+        g_stageScriptLength = 0;
+        return;
+    }
+    std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    loadStageScriptFrom(bytes.data(), bytes.size(), name);
+}
+
+void resetStageScript()
+{
+    g_scriptPosition = 0;
+    g_stageClock = 0;
+    g_nextEventTime = 10;
+    g_scriptWaitFlag = false;
+}
+
+void stageScriptStep()
+{
+    // The end of the schedule is the end of all events: without this limit the
+    // zero time steps past the last record would keep the loop going for ever.
+    while (g_stageClock == g_nextEventTime && g_scriptPosition < g_stageScriptLength) {
+        g_nextEventTime += g_stageScript[g_scriptPosition][0];
+        g_scriptPosition += 1;
+    }
+    if (g_messageMode)
+        return;
+    if (!g_scriptWaitFlag)
+        g_stageClock += 1;
+    else if (g_enemyList == nullptr)
+        g_scriptWaitFlag = false;
+}
