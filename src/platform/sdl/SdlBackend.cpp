@@ -1,0 +1,214 @@
+// The SDL2 backend: the game window, its events, the millisecond clock, the
+// keyboard and message boxes; presentation, gamepad and audio live beside it.
+#include "platform/SdlBackend.h"
+
+#include <SDL.h>
+
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <thread>
+
+#include "platform/sdl/SdlAudio.h"
+#include "platform/sdl/SdlJoystick.h"
+#include "platform/sdl/SdlKeys.h"
+#include "platform/sdl/SdlPresenter.h"
+
+namespace platform {
+
+namespace {
+
+class SdlBackend : public Backend {
+public:
+    SdlBackend()
+    {
+        // Keep the pad's state current while the window is in the background;
+        // the game itself takes no pad input then (the pad is unacquired).
+        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+        if (SDL_InitSubSystem(SDL_INIT_EVENTS | SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER) != 0)
+            std::cerr << "Lanternfall: no joystick support: " << SDL_GetError() << '\n';
+    }
+
+    ~SdlBackend() override
+    {
+        audio_.close();
+        joystick_.close();
+        presenter_.destroy();
+        if (window_) SDL_DestroyWindow(window_);
+        SDL_Quit();
+    }
+
+    bool createWindow(const WindowOptions& options) override;
+    bool pollEvent(Event& event) override;
+    bool present(const uint32_t* pixels, int width, int height) override
+    {
+        return presenter_.present(pixels, width, height);
+    }
+    void messageBox(std::string_view text) override;
+
+    uint32_t timeGetTime() override { return SDL_GetTicks(); }
+    void waitUntil(uint32_t ms) override;
+
+    bool keyDown(Key key) override { return sdl::keyIsDown(key); }
+
+    bool openJoystick() override { return joystick_.open(); }
+    void closeJoystick() override { joystick_.close(); }
+    bool joystickOpen() const override { return joystick_.isOpen(); }
+    bool acquireJoystick() override { return joystick_.acquire(windowActive_); }
+    void unacquireJoystick() override { joystick_.unacquire(); }
+    bool readJoystick(JoystickState& state) override { return joystick_.read(state); }
+
+    void openAudio() override { audio_.open(); }
+    void closeAudio() override { audio_.close(); }
+    AudioHandle loadSound(const std::string& path, std::string* error) override
+    {
+        return audio_.loadSound(path, error);
+    }
+    AudioHandle loadMusic(const std::string& path, std::string* error) override
+    {
+        return audio_.loadMusic(path, error);
+    }
+    void playSound(AudioHandle sound) override { audio_.playSound(sound); }
+    void playMusic(AudioHandle music) override { audio_.playMusic(music); }
+    void stopAllSound() override { audio_.stopAll(); }
+    void freeAudio() override { audio_.freeAll(); }
+
+private:
+    void coverDesktop();
+    bool translate(const SDL_Event& in, Event& out);
+
+    SDL_Window* window_ = nullptr;
+    bool windowActive_ = true;
+    sdl::Presenter presenter_;
+    sdl::Joystick joystick_;
+    sdl::Audio audio_;
+};
+
+bool SdlBackend::createWindow(const WindowOptions& options)
+{
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        std::cerr << "Lanternfall: no video: " << SDL_GetError() << '\n';
+        return false;
+    }
+    const Uint32 flags = options.fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+    window_ = SDL_CreateWindow(options.title ? options.title : "", SDL_WINDOWPOS_UNDEFINED,
+                               SDL_WINDOWPOS_UNDEFINED, options.width, options.height, flags);
+    if (!window_) {
+        std::cerr << "Lanternfall: cannot create the window: " << SDL_GetError() << '\n';
+        return false;
+    }
+    if (options.fullScreen) {
+        coverDesktop();
+        SDL_ShowCursor(SDL_DISABLE);
+    }
+    if (!presenter_.create(window_)) {
+        SDL_DestroyWindow(window_);
+        window_ = nullptr;
+        return false;
+    }
+    return true;
+}
+
+// Full-screen-desktop needs a window manager to honour it. Without one the
+// window keeps its own size, so it is made a borderless window over the
+// whole desktop instead; either way the display mode is never changed.
+void SdlBackend::coverDesktop()
+{
+    const int display = SDL_GetWindowDisplayIndex(window_);
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(display < 0 ? 0 : display, &bounds) != 0) return;
+    int width = 0, height = 0;
+    // A window manager answers within a few frames; give it a quarter second.
+    for (int tries = 0; tries < 25; ++tries) {
+        SDL_PumpEvents();
+        SDL_GetWindowSize(window_, &width, &height);
+        if (width == bounds.w && height == bounds.h) return;
+        SDL_Delay(10);
+    }
+    SDL_SetWindowFullscreen(window_, 0);
+    SDL_SetWindowBordered(window_, SDL_FALSE);
+    SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+    SDL_SetWindowSize(window_, bounds.w, bounds.h);
+    SDL_RaiseWindow(window_);
+}
+
+bool SdlBackend::translate(const SDL_Event& in, Event& out)
+{
+    switch (in.type) {
+    case SDL_QUIT:
+        out = {EventType::Quit};
+        return true;
+    case SDL_WINDOWEVENT:
+        switch (in.window.event) {
+        case SDL_WINDOWEVENT_CLOSE: out = {EventType::Quit}; return true;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            windowActive_ = true;
+            out = {EventType::Activate};
+            return true;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            windowActive_ = false;
+            // A foreground-only device is taken away with the focus.
+            joystick_.unacquire();
+            out = {EventType::Deactivate};
+            return true;
+        case SDL_WINDOWEVENT_EXPOSED: out = {EventType::Paint}; return true;
+        default: return false;
+        }
+    case SDL_KEYDOWN: {
+        // Auto-repeat arrives as further key-downs, as the window system sends them.
+        const Key key = sdl::keyFromEvent(in.key.keysym);
+        if (key == Key::Count) return false;
+        out = {EventType::KeyDown, key};
+        return true;
+    }
+    case SDL_JOYDEVICEADDED:
+    case SDL_JOYDEVICEREMOVED:
+        joystick_.handleEvent(in, windowActive_);
+        return false;
+    case SDL_RENDER_DEVICE_RESET:
+        presenter_.dropTextures();
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool SdlBackend::pollEvent(Event& event)
+{
+    SDL_Event in;
+    while (SDL_PollEvent(&in)) {
+        if (translate(in, event)) return true;
+    }
+    return false;
+}
+
+void SdlBackend::messageBox(std::string_view text)
+{
+    const std::string message(text);
+    std::cerr << "確認: " << message << '\n';
+    // The dummy video driver has no boxes, and SDL would otherwise try the
+    // X11 one behind its back.
+    const char* driver = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if (driver && std::strcmp(driver, "dummy") == 0) return;
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "確認", message.c_str(), window_);
+}
+
+void SdlBackend::waitUntil(uint32_t ms)
+{
+    // Sleep through all but the last millisecond (an event ends the sleep
+    // early), then yield until the moment: the game never burns a whole core
+    // and steps still start on time.
+    int32_t remaining = static_cast<int32_t>(ms - SDL_GetTicks());
+    if (remaining > 1) SDL_WaitEventTimeout(nullptr, remaining - 1);
+    while (static_cast<int32_t>(ms - SDL_GetTicks()) > 0) {
+        SDL_PumpEvents();
+        if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return;
+        std::this_thread::yield();
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<Backend> createSdlBackend() { return std::make_unique<SdlBackend>(); }
+
+}  // namespace platform
