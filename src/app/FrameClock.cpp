@@ -80,6 +80,7 @@ void frameTick()
     if (!g_nextSecondArmed || second + 1000 < g_nextSecond) {
         g_nextSecond = second + 1000;
         g_nextSecondArmed = true;
+        g_stepsThisSecond = 0;
     }
     if (timeGetTime() >= g_nextSecond) {
         g_fpsTens = g_stepsThisSecond / 10;

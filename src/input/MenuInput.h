@@ -1,0 +1,14 @@
+// The in-game menu's input helpers, from the joystick and the keyboard.
+#pragma once
+
+#include <cstdint>
+
+// The stick's dead zone: a deflection must exceed it to count as a direction.
+constexpr int kStickDeadZone = 10;
+
+// True while a direction is held; moves cursor by one only when
+// heldLastFrame is false. The caller keeps the result for the next frame and
+// wraps the cursor itself.
+bool menuCursorStep(int32_t* cursor, bool heldLastFrame);
+// True while a confirm control is down; the caller detects the press.
+bool menuConfirmDown();
