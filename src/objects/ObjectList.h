@@ -37,9 +37,11 @@ GameObject* advanceWalk(GameObject** headAddress, GameObject* cur);
 
 // One list pass: for each object, oldest first, draw it, then (when updates
 // run) update it, then remove it if it died. The update gets the head and the
-// walk position; it may move *cur on itself (null ends the pass). Objects
-// appended during the pass, to this list or another, are reached in the same
-// pass. Updates kill other objects by clearing alive, never by removing them.
+// walk position; it may replace *cur (null ends the pass, e.g. after it
+// emptied the list). Objects appended during the pass, to this list or
+// another, are reached in the same pass. Updates kill other objects by
+// clearing alive, never by removing them. Passes whose update moves cur on by
+// itself run their own loop with advanceWalk.
 using ObjectDrawFn = void (*)(GameObject& obj);
 using ObjectUpdateFn = void (*)(GameObject** headAddress, GameObject** cur);
 void walkList(GameObject** headAddress, ObjectDrawFn draw, ObjectUpdateFn update,

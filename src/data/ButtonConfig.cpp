@@ -1,0 +1,67 @@
+// Reading and writing the button assignment file.
+#include "data/ButtonConfig.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "app/Message.h"
+
+int g_actionButton[kActionCount] = {0, 1, 6, 2, 7, 4};
+
+namespace {
+
+constexpr const char* kCannotOpen = "joyconfig.datファイルが開けません";
+constexpr const char* kBadContents =
+    "joyconfig.datの内容が正しくありません(0から7の数が6つ必要です)。初期設定のボタンを使います";
+
+}  // namespace
+
+void setDefaultActionButtons() {
+    for (int i = 0; i < kActionCount; ++i) g_actionButton[i] = kDefaultActionButton[i];
+}
+
+bool parseButtonConfig(std::string_view text, int buttons[kActionCount]) {
+    std::istringstream in{std::string(text)};
+    int parsed[kActionCount];
+    for (int& b : parsed) {
+        if (!(in >> b) || b < 0 || b > 7) return false;
+    }
+    for (int i = 0; i < kActionCount; ++i) buttons[i] = parsed[i];
+    return true;
+}
+
+std::string formatButtonConfig(const int buttons[kActionCount]) {
+    std::string text;
+    for (int i = 0; i < kActionCount; ++i) {
+        text += std::to_string(buttons[i]);
+        if (i + 1 < kActionCount) text += '\n';
+    }
+    return text;
+}
+
+bool readButtonConfig() {
+    std::ifstream in(kButtonConfigFile);
+    if (!in) {
+        messageBox(kCannotOpen);
+        setDefaultActionButtons();
+        return false;
+    }
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!parseButtonConfig(text, g_actionButton)) {
+        messageBox(kBadContents);
+        setDefaultActionButtons();
+        return false;
+    }
+    return true;
+}
+
+bool writeButtonConfig() {
+    std::ofstream out(kButtonConfigFile, std::ios::trunc);
+    if (out) out << formatButtonConfig(g_actionButton) << std::flush;
+    if (!out) {
+        messageBox(kCannotOpen);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,140 @@
+// Decoding the stored story text into the table of message blocks.
+//
+// Stored form: the blocks one after another, each ended by a line holding "@".
+// Every byte but the line feed is stored raised by one; line feeds are stored
+// as they are. After decoding the text is Shift-JIS.
+#include "data/StoryText.h"
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "app/Message.h"
+
+char g_storyText[kStoryBlockCount][kStoryBlockSize];
+
+namespace {
+
+// Two blank pages, one for each speaker, open every conversation.
+constexpr char kBlockStart[16] = {' ', ' ', '\n', '\n', '$', '$', '\n', '\n',
+                                  ' ', ' ', '\n', '\n', '$', '$', '\n', '\n'};
+constexpr int kBlockStartSize = 16;
+
+class BlockWriter {
+public:
+    explicit BlockWriter(char (*table)[kStoryBlockSize]) : table_(table) { startBlock(); }
+
+    bool full() const { return block_ >= kStoryBlockCount; }
+    bool cutBlocks() const { return !cut_.empty(); }
+    const std::string& cutList() const { return cut_; }
+
+    // Stores n copies of c, or marks the block cut when they would leave no
+    // room for the zero that ends it.
+    void store(char c, int n) {
+        if (pos_ + n > kStoryBlockSize - 1) {
+            if (!blockCut_) noteCut();
+            return;
+        }
+        for (int i = 0; i < n; ++i) table_[block_][pos_++] = c;
+    }
+
+    // The "@" line: the zero goes two bytes back, over the line feed stored
+    // (doubled) before the "@".
+    void endBlock() {
+        table_[block_][pos_ - 2] = 0;
+        ++block_;
+        if (!full()) startBlock();
+    }
+
+    void finish() {
+        if (!full()) table_[block_][pos_] = 0;
+    }
+
+private:
+    void startBlock() {
+        std::memcpy(table_[block_], kBlockStart, kBlockStartSize);
+        pos_ = kBlockStartSize;
+        blockCut_ = false;
+    }
+
+    void noteCut() {
+        blockCut_ = true;
+        if (!cut_.empty()) cut_ += "、";
+        cut_ += std::to_string(block_);
+    }
+
+    char (*table_)[kStoryBlockSize];
+    int block_ = 0;
+    int pos_ = 0;
+    bool blockCut_ = false;
+    std::string cut_;
+};
+
+}  // namespace
+
+const char* storyTextFile(int character) {
+    return character == 1 ? "lnfpac/mout2.fdat" : "lnfpac/mout.fdat";
+}
+
+bool decodeStoryText(const uint8_t* data, size_t size,
+                     char table[kStoryBlockCount][kStoryBlockSize], std::string* problem) {
+    // A clean table every time, so that nothing read depends on an earlier load.
+    std::memset(table, 0, sizeof(char) * kStoryBlockCount * kStoryBlockSize);
+    BlockWriter out(table);
+    bool tooManyBlocks = false;
+    for (size_t i = 0; i < size; ++i) {
+        uint8_t c = data[i];
+        // Read as text: a carriage return before a line feed is not part of it.
+        if (c == '\r' && i + 1 < size && data[i + 1] == '\n') continue;
+        if (out.full()) {
+            tooManyBlocks = true;
+            break;
+        }
+        if (c == '\n') {
+            out.store('\n', 1);  // stored here and once more below: line feeds are doubled
+        } else {
+            c = static_cast<uint8_t>(c - 1);
+        }
+        if (c == '@') {
+            out.endBlock();
+            ++i;  // the line feed that ends the "@" line
+        } else if (c == '#' || c == '$') {
+            out.store(static_cast<char>(c), 2);
+        } else {
+            out.store(static_cast<char>(c), 1);
+        }
+    }
+    out.finish();
+    if (!out.cutBlocks() && !tooManyBlocks) return true;
+    if (problem) {
+        problem->clear();
+        if (out.cutBlocks())
+            *problem = "ブロック" + out.cutList() + "の文章が" +
+                       std::to_string(kStoryBlockSize) + "バイトを超えたため、後ろを省きました";
+        if (tooManyBlocks) {
+            if (!problem->empty()) *problem += "。";
+            *problem += "ブロックが" + std::to_string(kStoryBlockCount) +
+                        "を超えたため、残りを読みません";
+        }
+    }
+    return false;
+}
+
+bool loadStoryText(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<uint8_t> bytes;
+    bool opened = static_cast<bool>(in);
+    if (opened) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string problem;
+    bool whole = decodeStoryText(bytes.data(), bytes.size(), g_storyText, &problem);
+    if (!opened) {
+        messageBox(std::string(path) + "を読み込めません: ファイルが開けません");
+        return false;
+    }
+    if (!whole) {
+        messageBox(std::string(path) + "を読み込めません: " + problem);
+        return false;
+    }
+    return true;
+}
