@@ -1,0 +1,509 @@
+// The cast's bust portraits and the two lantern-craft.
+#include "Figures.h"
+
+#include <cmath>
+
+namespace art {
+
+namespace cast {
+using namespace palette;
+const Look kPilot0{{0.98, 0.86, 0.76}, {0.16, 0.10, 0.24}, {0.90, 0.55, 0.12}, kPaper, kVermilion, Hair::Long,
+                   Accessory::Ribbon};
+const Look kPilot1{{0.96, 0.86, 0.80}, {0.82, 0.86, 0.92}, {0.10, 0.62, 0.62}, {0.12, 0.36, 0.40}, kSilver,
+                   Hair::Bob, Accessory::Goggles};
+const Look kPartner0{{0.99, 0.90, 0.80}, {0.95, 0.55, 0.20}, {0.75, 0.20, 0.15}, {0.85, 0.30, 0.20}, kGold,
+                     Hair::TwinTails, Accessory::FoxEars};
+const Look kPartner1{{0.93, 0.80, 0.70}, {0.45, 0.28, 0.16}, {0.30, 0.45, 0.30}, {0.55, 0.45, 0.30}, kTeal,
+                     Hair::Ponytail, Accessory::Glasses};
+const Look kBoss7{{0.95, 0.92, 0.96}, {0.55, 0.20, 0.65}, {0.95, 0.85, 0.20}, {0.40, 0.12, 0.50}, kGold,
+                  Hair::Spiky, Accessory::Mask};
+const Look kBoss1{{0.85, 0.70, 0.62}, {0.20, 0.12, 0.12}, {0.95, 0.25, 0.10}, {0.30, 0.10, 0.12}, kGold,
+                  Hair::Spiky, Accessory::Horns};
+const Look kBoss9{{0.92, 0.80, 0.72}, {0.30, 0.32, 0.45}, {0.35, 0.55, 0.95}, {0.15, 0.20, 0.38}, kGold,
+                  Hair::Ponytail, Accessory::Hat};
+const Look kBoss10{{0.97, 0.95, 0.98}, {0.85, 0.88, 1.00}, {0.55, 0.45, 0.95}, {0.22, 0.18, 0.45}, kSilver,
+                   Hair::Long, Accessory::Crown};
+const Look kBoss8{{0.88, 0.84, 0.92}, {0.10, 0.06, 0.14}, {0.95, 0.10, 0.35}, {0.10, 0.04, 0.14}, kViolet,
+                  Hair::Long, Accessory::Crown};
+}  // namespace cast
+
+namespace {
+
+void line(cairo_t* cr, double x0, double y0, double x1, double y1) {
+    cairo_move_to(cr, x0, y0);
+    cairo_line_to(cr, x1, y1);
+}
+
+// Both eyes, mirrored about x = 64, in the 128-unit bust space.
+void drawEyes(cairo_t* cr, const Look& look, Expression e) {
+    for (int side = -1; side <= 1; side += 2) {
+        const double cx = 64 + side * 13, cy = 62;
+        cairo_save(cr);
+        if (e == Expression::Joy) {
+            cairo_move_to(cr, cx - 7, cy + 1);
+            cairo_curve_to(cr, cx - 3, cy - 6, cx + 3, cy - 6, cx + 7, cy + 1);
+            setColour(cr, palette::kInk);
+            cairo_set_line_width(cr, 2.2);
+            cairo_stroke(cr);
+        } else {
+            const double open = e == Expression::Surprised ? 1.15 : e == Expression::Hurt ? 0.55
+                              : e == Expression::Angry ? 0.75 : 1.0;
+            ellipsePath(cr, cx, cy, 7, 8 * open);
+            setColour(cr, palette::kWhite);
+            cairo_fill_preserve(cr);
+            cairo_clip(cr);
+            const double irisR = e == Expression::Surprised ? 4.2 : 5.5;
+            ellipsePath(cr, cx + side * 0.5, cy + 1, irisR, irisR * 1.2);
+            cairo_pattern_t* iris = cairo_pattern_create_linear(0, cy - 6, 0, cy + 7);
+            cairo_pattern_add_color_stop_rgb(iris, 0, look.eye.r * 0.4, look.eye.g * 0.4, look.eye.b * 0.4);
+            cairo_pattern_add_color_stop_rgb(iris, 1, look.eye.r, look.eye.g, look.eye.b);
+            cairo_set_source(cr, iris);
+            cairo_fill(cr);
+            cairo_pattern_destroy(iris);
+            ellipsePath(cr, cx + side * 0.5, cy + 1.5, 2.2, 2.8);
+            setColour(cr, palette::kInk);
+            cairo_fill(cr);
+            ellipsePath(cr, cx - 2, cy - 2, 1.6, 1.6);
+            setColour(cr, palette::kWhite);
+            cairo_fill(cr);
+            cairo_reset_clip(cr);
+            // Upper lid line.
+            cairo_move_to(cr, cx - 8, cy - 3 * open + (e == Expression::Angry ? -side * 0 : 0));
+            cairo_curve_to(cr, cx - 4, cy - 9 * open, cx + 4, cy - 9 * open, cx + 8, cy - 3 * open);
+            setColour(cr, palette::kInk);
+            cairo_set_line_width(cr, 2.0);
+            cairo_stroke(cr);
+        }
+        // Brows.
+        double inner = 0, outer = 0;
+        switch (e) {
+        case Expression::Angry: inner = 5; outer = -2; break;
+        case Expression::Determined: inner = 3; outer = -1; break;
+        case Expression::Sad: case Expression::Hurt: inner = -4; outer = 2; break;
+        case Expression::Surprised: inner = -4; outer = -4; break;
+        default: break;
+        }
+        line(cr, cx - side * 2, cy - 14 + inner, cx + side * 8, cy - 15 + outer);
+        setColour(cr, scaled(look.hair, 0.6));
+        cairo_set_line_width(cr, 2.2);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_stroke(cr);
+        cairo_restore(cr);
+    }
+}
+
+void drawMouth(cairo_t* cr, Expression e) {
+    cairo_save(cr);
+    setColour(cr, {0.55, 0.20, 0.22});
+    cairo_set_line_width(cr, 1.8);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    const double cx = 64, cy = 82;
+    switch (e) {
+    case Expression::Smile: case Expression::Joy:
+        cairo_move_to(cr, cx - 6, cy - 1);
+        cairo_curve_to(cr, cx - 3, cy + 5, cx + 3, cy + 5, cx + 6, cy - 1);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        break;
+    case Expression::Surprised:
+        ellipsePath(cr, cx, cy + 1, 3, 4);
+        cairo_fill(cr);
+        break;
+    case Expression::Angry:
+        line(cr, cx - 6, cy + 2, cx + 6, cy + 2);
+        cairo_stroke(cr);
+        line(cr, cx - 6, cy + 2, cx - 7, cy + 4);
+        cairo_stroke(cr);
+        break;
+    case Expression::Sad: case Expression::Hurt:
+        cairo_move_to(cr, cx - 5, cy + 3);
+        cairo_curve_to(cr, cx - 2, cy - 1, cx + 2, cy - 1, cx + 5, cy + 3);
+        cairo_stroke(cr);
+        break;
+    case Expression::Determined:
+        line(cr, cx - 5, cy + 1, cx + 5, cy);
+        cairo_stroke(cr);
+        break;
+    default:
+        cairo_move_to(cr, cx - 4, cy);
+        cairo_curve_to(cr, cx - 1, cy + 2, cx + 1, cy + 2, cx + 4, cy);
+        cairo_stroke(cr);
+        break;
+    }
+    cairo_restore(cr);
+}
+
+void hairBack(cairo_t* cr, const Look& look) {
+    setColour(cr, scaled(look.hair, 0.75));
+    switch (look.hairStyle) {
+    case Hair::Long:
+        cairo_move_to(cr, 28, 50);
+        cairo_curve_to(cr, 20, 90, 22, 120, 18, 128);
+        cairo_line_to(cr, 110, 128);
+        cairo_curve_to(cr, 106, 120, 108, 90, 100, 50);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        break;
+    case Hair::TwinTails:
+        for (int side = -1; side <= 1; side += 2) {
+            cairo_move_to(cr, 64 + side * 34, 44);
+            cairo_curve_to(cr, 64 + side * 62, 60, 64 + side * 58, 100, 64 + side * 46, 124);
+            cairo_curve_to(cr, 64 + side * 44, 100, 64 + side * 40, 70, 64 + side * 30, 56);
+            cairo_close_path(cr);
+            cairo_fill(cr);
+        }
+        break;
+    case Hair::Ponytail:
+        cairo_move_to(cr, 88, 36);
+        cairo_curve_to(cr, 118, 40, 116, 84, 104, 104);
+        cairo_curve_to(cr, 104, 80, 100, 56, 84, 46);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        break;
+    default: break;
+    }
+}
+
+void hairFront(cairo_t* cr, const Look& look) {
+    cairo_pattern_t* shade = cairo_pattern_create_linear(0, 20, 0, 70);
+    const Colour lit = mix(look.hair, palette::kWhite, 0.25);
+    cairo_pattern_add_color_stop_rgb(shade, 0, lit.r, lit.g, lit.b);
+    cairo_pattern_add_color_stop_rgb(shade, 1, look.hair.r * 0.8, look.hair.g * 0.8, look.hair.b * 0.8);
+    cairo_set_source(cr, shade);
+    // Crown of the head.
+    cairo_move_to(cr, 28, 62);
+    cairo_curve_to(cr, 24, 28, 44, 18, 64, 18);
+    cairo_curve_to(cr, 84, 18, 104, 28, 100, 62);
+    // Fringe: a row of points across the forehead.
+    const int points = look.hairStyle == Hair::Spiky ? 6 : 5;
+    for (int i = points; i >= 0; --i) {
+        const double x = 30 + 68.0 * i / points;
+        const double tip = (i % 2 ? 56 : 50) + (look.hairStyle == Hair::Spiky ? 4 : 0);
+        cairo_line_to(cr, x, i == 0 || i == points ? 62 : tip);
+        if (i > 0) cairo_line_to(cr, x - 34.0 / points, 40);
+    }
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    cairo_pattern_destroy(shade);
+    if (look.hairStyle == Hair::Long || look.hairStyle == Hair::Bob) {
+        setColour(cr, look.hair);
+        for (int side = -1; side <= 1; side += 2) {
+            cairo_move_to(cr, 64 + side * 36, 46);
+            cairo_curve_to(cr, 64 + side * 40, 70, 64 + side * 38, look.hairStyle == Hair::Bob ? 84 : 100,
+                           64 + side * 32, look.hairStyle == Hair::Bob ? 88 : 108);
+            cairo_line_to(cr, 64 + side * 28, 60);
+            cairo_close_path(cr);
+            cairo_fill(cr);
+        }
+    }
+    // A sheen arc.
+    cairo_arc(cr, 64, 44, 24, 1.15 * M_PI, 1.6 * M_PI);
+    setColour(cr, palette::kWhite, 0.35);
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+}
+
+void accessory(cairo_t* cr, const Look& look) {
+    switch (look.accessory) {
+    case Accessory::Ribbon:
+        for (int side = -1; side <= 1; side += 2) {
+            cairo_move_to(cr, 92, 30);
+            cairo_line_to(cr, 92 + 14, 30 + side * 10);
+            cairo_line_to(cr, 92 + 12, 30);
+            cairo_close_path(cr);
+            setColour(cr, look.trim);
+            cairo_fill(cr);
+        }
+        glow(cr, 92, 30, 4, palette::kGold, 1.0, 0.8);
+        break;
+    case Accessory::Goggles:
+        roundedRect(cr, 34, 28, 60, 8, 4);
+        setColour(cr, {0.35, 0.25, 0.18});
+        cairo_fill(cr);
+        for (int side = -1; side <= 1; side += 2) {
+            cairo_arc(cr, 64 + side * 14, 30, 8, 0, 2 * M_PI);
+            setColour(cr, palette::kSilver);
+            cairo_fill(cr);
+            cairo_arc(cr, 64 + side * 14, 30, 5.5, 0, 2 * M_PI);
+            setColour(cr, mix(look.eye, palette::kWhite, 0.3));
+            cairo_fill(cr);
+            cairo_arc(cr, 64 + side * 14 - 2, 28, 1.8, 0, 2 * M_PI);
+            setColour(cr, palette::kWhite);
+            cairo_fill(cr);
+        }
+        break;
+    case Accessory::FoxEars:
+        for (int side = -1; side <= 1; side += 2) {
+            cairo_move_to(cr, 64 + side * 14, 24);
+            cairo_line_to(cr, 64 + side * 34, 0);
+            cairo_line_to(cr, 64 + side * 36, 32);
+            cairo_close_path(cr);
+            setColour(cr, look.hair);
+            cairo_fill(cr);
+            cairo_move_to(cr, 64 + side * 20, 24);
+            cairo_line_to(cr, 64 + side * 32, 8);
+            cairo_line_to(cr, 64 + side * 33, 28);
+            cairo_close_path(cr);
+            setColour(cr, palette::kPaper);
+            cairo_fill(cr);
+        }
+        break;
+    case Accessory::Horns:
+        for (int side = -1; side <= 1; side += 2) {
+            cairo_move_to(cr, 64 + side * 18, 24);
+            cairo_curve_to(cr, 64 + side * 26, 10, 64 + side * 34, 4, 64 + side * 44, 0);
+            cairo_curve_to(cr, 64 + side * 38, 12, 64 + side * 34, 22, 64 + side * 30, 30);
+            cairo_close_path(cr);
+            setColour(cr, palette::kGold);
+            cairo_fill_preserve(cr);
+            setColour(cr, palette::kLacquer);
+            cairo_set_line_width(cr, 1.2);
+            cairo_stroke(cr);
+        }
+        break;
+    case Accessory::Crown:
+        cairo_move_to(cr, 40, 26);
+        for (int i = 0; i <= 4; ++i) {
+            cairo_line_to(cr, 40 + i * 12, i % 2 ? 22 : 6);
+            if (i < 4) cairo_line_to(cr, 46 + i * 12, 20);
+        }
+        cairo_line_to(cr, 88, 26);
+        cairo_close_path(cr);
+        setColour(cr, look.trim);
+        cairo_fill(cr);
+        glow(cr, 64, 14, 4, look.eye, 1.0, 0.7);
+        break;
+    case Accessory::Hat:
+        ellipsePath(cr, 64, 26, 44, 8);
+        setColour(cr, scaled(look.outfit, 0.8));
+        cairo_fill(cr);
+        roundedRect(cr, 40, 4, 48, 22, 6);
+        cairo_fill(cr);
+        fillRect(cr, 40, 18, 48, 4, look.trim);
+        break;
+    case Accessory::Glasses:
+        for (int side = -1; side <= 1; side += 2) {
+            cairo_arc(cr, 64 + side * 13, 62, 10, 0, 2 * M_PI);
+            setColour(cr, {0.3, 0.2, 0.1});
+            cairo_set_line_width(cr, 1.6);
+            cairo_stroke(cr);
+        }
+        line(cr, 61, 60, 67, 60);
+        cairo_stroke(cr);
+        break;
+    case Accessory::Mask:
+        cairo_move_to(cr, 40, 52);
+        cairo_curve_to(cr, 50, 46, 78, 46, 88, 52);
+        cairo_curve_to(cr, 90, 64, 84, 72, 64, 70);
+        cairo_curve_to(cr, 44, 72, 38, 64, 40, 52);
+        cairo_close_path(cr);
+        setColour(cr, palette::kWhite, 0.92);
+        cairo_fill_preserve(cr);
+        setColour(cr, look.trim);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+        for (int side = -1; side <= 1; side += 2) {
+            starPath(cr, 64 + side * 13, 60, 5, 2, 4, 0);
+            setColour(cr, look.hair);
+            cairo_fill(cr);
+        }
+        break;
+    case Accessory::None: break;
+    }
+}
+
+}  // namespace
+
+void drawBust(cairo_t* cr, double x, double y, double size, const Look& look, Expression expression) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, size / 128, size / 128);
+    hairBack(cr, look);
+    // Shoulders and collar.
+    cairo_move_to(cr, 14, 128);
+    cairo_curve_to(cr, 18, 104, 40, 96, 64, 96);
+    cairo_curve_to(cr, 88, 96, 110, 104, 114, 128);
+    cairo_close_path(cr);
+    setColour(cr, look.outfit);
+    cairo_fill(cr);
+    cairo_move_to(cr, 50, 96);
+    cairo_line_to(cr, 64, 118);
+    cairo_line_to(cr, 78, 96);
+    setColour(cr, look.trim);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
+    fillRect(cr, 57, 84, 14, 14, scaled(look.skin, 0.85));
+    // Face.
+    cairo_move_to(cr, 32, 56);
+    cairo_curve_to(cr, 32, 80, 48, 94, 64, 94);
+    cairo_curve_to(cr, 80, 94, 96, 80, 96, 56);
+    cairo_curve_to(cr, 96, 30, 32, 30, 32, 56);
+    cairo_close_path(cr);
+    setColour(cr, look.skin);
+    cairo_fill(cr);
+    for (int side = -1; side <= 1; side += 2) {
+        ellipsePath(cr, 64 + side * 20, 74, 5, 2.5);
+        setColour(cr, {0.95, 0.45, 0.45}, expression == Expression::Hurt ? 0.15 : 0.35);
+        cairo_fill(cr);
+    }
+    drawEyes(cr, look, expression);
+    drawMouth(cr, expression);
+    hairFront(cr, look);
+    accessory(cr, look);
+    if (expression == Expression::Hurt) {
+        line(cr, 44, 74, 54, 70);
+        setColour(cr, {0.6, 0.15, 0.15});
+        cairo_set_line_width(cr, 1.2);
+        cairo_stroke(cr);
+    }
+    cairo_restore(cr);
+}
+
+void drawPortrait(cairo_t* cr, double x, double y, double size, const Look& look, Expression expression,
+                  Colour accent) {
+    cairo_save(cr);
+    const double s = size / 128;
+    roundedRect(cr, x + 2 * s, y + 2 * s, size - 4 * s, size - 4 * s, 8 * s);
+    cairo_pattern_t* back = cairo_pattern_create_radial(x + size * 0.5, y + size * 0.4, 0, x + size * 0.5,
+                                                        y + size * 0.5, size * 0.75);
+    const Colour inner = mix(palette::kIndigo, accent, 0.45);
+    cairo_pattern_add_color_stop_rgb(back, 0, inner.r, inner.g, inner.b);
+    cairo_pattern_add_color_stop_rgb(back, 1, palette::kNight.r, palette::kNight.g, palette::kNight.b);
+    cairo_set_source(cr, back);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(back);
+    cairo_clip_preserve(cr);
+    cairo_new_path(cr);
+    drawBust(cr, x + 6 * s, y + 8 * s, size - 12 * s, look, expression);
+    cairo_reset_clip(cr);
+    roundedRect(cr, x + 2 * s, y + 2 * s, size - 4 * s, size - 4 * s, 8 * s);
+    setColour(cr, palette::kGold);
+    cairo_set_line_width(cr, 2.5 * s);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+namespace {
+
+// The keeper's craft: a lacquered skiff with a paper lantern slung beneath and ribbon streamers.
+void craftKeeper(cairo_t* cr, CraftPose pose, int phase) {
+    const double wave = std::sin(phase * M_PI / 2);
+    const double tilt = pose == CraftPose::Right ? 0.06 : pose == CraftPose::Left ? -0.08 : 0.0;
+    cairo_save(cr);
+    cairo_translate(cr, 38, 36);
+    cairo_rotate(cr, tilt);
+    // Streamers trailing to the left.
+    for (int i = 0; i < 2; ++i) {
+        const double y0 = -4 + i * 7;
+        cairo_move_to(cr, -18, y0);
+        cairo_curve_to(cr, -26, y0 + wave * 4, -30, y0 - wave * 3, -36, y0 + 2 + wave * 3);
+        setColour(cr, i ? palette::kGold : palette::kVermilion);
+        cairo_set_line_width(cr, 2.2);
+        cairo_stroke(cr);
+    }
+    // Flame at the stern: longer when flying right.
+    const double flame = pose == CraftPose::Right ? 16 : pose == CraftPose::Left ? 6 : 10;
+    glow(cr, -22, -2, flame * 0.8 + phase, palette::kAmber, 0.9);
+    // Hull.
+    cairo_move_to(cr, -22, -8);
+    cairo_curve_to(cr, -4, -12, 12, -10, 24, -14);
+    cairo_curve_to(cr, 20, -2, 10, 4, -16, 4);
+    cairo_close_path(cr);
+    cairo_pattern_t* hull = cairo_pattern_create_linear(0, -14, 0, 4);
+    cairo_pattern_add_color_stop_rgb(hull, 0, 1.0, 0.45, 0.25);
+    cairo_pattern_add_color_stop_rgb(hull, 1, 0.45, 0.05, 0.06);
+    cairo_set_source(cr, hull);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(hull);
+    setColour(cr, palette::kInk);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    cairo_move_to(cr, -18, -6);
+    cairo_curve_to(cr, -2, -9, 12, -8, 22, -12);
+    setColour(cr, palette::kGold);
+    cairo_set_line_width(cr, 1.4);
+    cairo_stroke(cr);
+    // Canopy where the keeper sits.
+    ellipsePath(cr, 2, -12, 8, 5);
+    setColour(cr, {0.55, 0.75, 0.95}, 0.85);
+    cairo_fill(cr);
+    // Lantern core under the hull: the craft's hit point.
+    cairo_restore(cr);
+    lantern(cr, 38.5, 36.5 + wave * 0.6, 11, 12, palette::kAmber, 0.8 + 0.2 * wave);
+    glow(cr, 38.5, 36, 3.5, palette::kWhite, 1.0, 0.6);
+}
+
+// The tinker's craft: a silver gear-disc with a teal canopy, rotor fins and a brass tail.
+void craftTinker(cairo_t* cr, CraftPose pose, int phase) {
+    const double tilt = pose == CraftPose::Right ? 0.08 : pose == CraftPose::Left ? -0.1 : 0.0;
+    cairo_save(cr);
+    cairo_translate(cr, 38, 35);
+    cairo_rotate(cr, tilt);
+    const double flame = pose == CraftPose::Right ? 14 : pose == CraftPose::Left ? 5 : 9;
+    glow(cr, -24, 0, flame * 0.7 + phase, palette::kTeal, 0.9);
+    // Tail boom and fins.
+    cairo_move_to(cr, -12, -3);
+    cairo_line_to(cr, -28, -12);
+    cairo_line_to(cr, -26, 0);
+    cairo_line_to(cr, -28, 12);
+    cairo_line_to(cr, -12, 3);
+    cairo_close_path(cr);
+    setColour(cr, {0.70, 0.55, 0.30});
+    cairo_fill_preserve(cr);
+    setColour(cr, palette::kInk);
+    cairo_set_line_width(cr, 1.0);
+    cairo_stroke(cr);
+    // Gear disc.
+    cairo_save(cr);
+    cairo_rotate(cr, phase * M_PI / 16);
+    starPath(cr, 0, 0, 17, 14, 10, 0);
+    cairo_restore(cr);
+    cairo_pattern_t* disc = cairo_pattern_create_radial(-4, -5, 2, 0, 0, 17);
+    cairo_pattern_add_color_stop_rgb(disc, 0, 0.95, 0.97, 1.0);
+    cairo_pattern_add_color_stop_rgb(disc, 1, 0.40, 0.45, 0.55);
+    cairo_set_source(cr, disc);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(disc);
+    setColour(cr, palette::kInk);
+    cairo_set_line_width(cr, 1.1);
+    cairo_stroke(cr);
+    // Nose cone toward the right.
+    cairo_move_to(cr, 12, -6);
+    cairo_line_to(cr, 26, -1);
+    cairo_line_to(cr, 12, 4);
+    cairo_close_path(cr);
+    setColour(cr, palette::kTeal);
+    cairo_fill_preserve(cr);
+    setColour(cr, palette::kInk);
+    cairo_stroke(cr);
+    // Canopy dome above the core.
+    ellipsePath(cr, 2, -9, 8, 5);
+    setColour(cr, {0.45, 0.95, 0.90}, 0.9);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    glow(cr, 38.5, 35.5, 6, palette::kTeal, 1.0, 0.3);
+    glow(cr, 38.5, 35.5, 3.2, palette::kWhite, 1.0, 0.7);
+}
+
+}  // namespace
+
+void drawCraft(cairo_t* cr, double x, double y, int character, CraftPose pose, int phase) {
+    cairo_save(cr);
+    cairo_rectangle(cr, x, y, 64, 64);
+    cairo_clip(cr);
+    cairo_translate(cr, x, y);
+    const int charge = pose == CraftPose::Charged ? 1 : pose == CraftPose::Release1 ? 2
+                     : pose == CraftPose::Release2 ? 3 : pose == CraftPose::Release3 ? 4 : 0;
+    const Colour aura = character == 0 ? palette::kGold : palette::kTeal;
+    if (charge > 0) glow(cr, 36, 34, 16 + charge * 3 + phase, aura, 0.35 + charge * 0.1);
+    if (character == 0) craftKeeper(cr, pose, phase);
+    else craftTinker(cr, pose, phase);
+    if (charge > 1) {
+        starPath(cr, 58, 20, 3 + charge * 2, 1.5, 4, phase * 0.2);
+        setColour(cr, palette::kWhite, 0.9);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+}
+
+}  // namespace art
