@@ -49,7 +49,7 @@ void shutDown()
 
 }  // namespace
 
-int runLanternfall()
+int runLanternfall(bool (*afterStartup)())
 {
     if (!createGameWindow(640, 480)) {
         messageBox("ゲームメインウインドウ生成に失敗しました");
@@ -62,7 +62,7 @@ int runLanternfall()
     createMapEmitterObject();
     // A start-up archive that cannot be read leaves nothing to play: its
     // loader has named the file and the problem, and the program ends cleanly.
-    if (!initGame()) {
+    if (!initGame() || (afterStartup && !afterStartup())) {
         shutDown();
         return 0;
     }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/FrameClock.h"
+#include "app/DirectStart.h"
 #include "app/GameMain.h"
 #include "app/RunnerOptions.h"
 #include "app/StateSnapshot.h"
@@ -14,6 +15,13 @@
 #include "platform/HeadlessBackend.h"
 
 namespace {
+
+RunnerOptions g_options;
+
+bool startInStage()
+{
+    return startStageDirectly(g_options.stage, g_options.character, g_options.subWeapon);
+}
 
 std::string absolute(const std::string& path)
 {
@@ -24,7 +32,7 @@ std::string absolute(const std::string& path)
 
 int main(int argc, char** argv)
 {
-    RunnerOptions options;
+    RunnerOptions& options = g_options;
     std::string error;
     if (!parseRunnerOptions(argc, argv, options, &error)) {
         std::fprintf(stderr, "lanternfall-headless: %s\n%s", error.c_str(), kRunnerUsage);
@@ -76,7 +84,7 @@ int main(int argc, char** argv)
     platform::setTimeOverride(static_cast<std::time_t>(options.seed));
     platform::setBackend(&backend);
     g_windowedBuild = true;
-    int result = runLanternfall();
+    int result = runLanternfall(options.stage > 0 ? startInStage : nullptr);
     platform::setBackend(nullptr);
     return result == 1 ? 0 : 1;
 }

@@ -1,7 +1,5 @@
+// The map characters' per-frame step. Their behaviours arrive with the
+// enemies and bullets they release; until then they stay where the map put them.
 #include "stage/MapCharMove.h"
 
-GameObject* g_mapEmitterObject = nullptr;
-
-// The table arrives with the map characters; until then a stage has none.
 void mapCharsStep() {}
-void freeMapCharacters() {}

@@ -1,7 +1,7 @@
 // The frame clock: one step per 16.6666666 ms at most, missed steps dropped.
 #include <gtest/gtest.h>
 
-#include "HeadlessFixture.h"
+#include "support/HeadlessFixture.h"
 #include "app/FrameClock.h"
 
 namespace {

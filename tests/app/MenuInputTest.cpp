@@ -1,7 +1,7 @@
 // The in-game menu's cursor and confirm helpers, with and without a joystick.
 #include <gtest/gtest.h>
 
-#include "HeadlessFixture.h"
+#include "support/HeadlessFixture.h"
 #include "data/ButtonConfig.h"
 #include "input/DirectInput.h"
 #include "input/MenuInput.h"

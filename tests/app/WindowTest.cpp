@@ -1,7 +1,7 @@
 // The window procedure's rules and the message loop's way out.
 #include <gtest/gtest.h>
 
-#include "HeadlessFixture.h"
+#include "support/HeadlessFixture.h"
 #include "app/FrameClock.h"
 #include "app/PlayFlags.h"
 #include "app/Window.h"
