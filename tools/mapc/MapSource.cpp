@@ -233,13 +233,22 @@ void resolveTiles(Reader& r) {
         r.fail(r.path, s.tilesLine, "grid-size", "the stage has no tile rows");
         return;
     }
-    s.width = int(r.rows[0].first.size());
+    // Rows are measured against the most common width, so one stray row is
+    // the one reported.
+    std::map<std::size_t, int> widths;
+    for (const auto& row : r.rows) ++widths[row.first.size()];
+    int mostRows = 0;
+    for (auto [width, count] : widths)
+        if (count > mostRows) {
+            mostRows = count;
+            s.width = int(width);
+        }
     s.height = int(r.rows.size());
     s.tiles.assign(std::size_t(s.width) * s.height, 0);
     for (int row = 0; row < s.height; ++row) {
         const auto& [text, line] = r.rows[row];
         if (int(text.size()) != s.width) {
-            r.fail(r.path, line, "row-width", "row is " + std::to_string(text.size()) + " tiles wide, the first row " +
+            r.fail(r.path, line, "row-width", "row is " + std::to_string(text.size()) + " tiles wide, the others " +
                                                   std::to_string(s.width));
             continue;
         }

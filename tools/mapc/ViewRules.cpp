@@ -116,7 +116,10 @@ void checkViewPath(const Stage& s, std::vector<Diagnostic>& out, StageSummary* s
     bool passable = true;
     int frame = 0;
     for (;; ++frame) {
-        const int line = s.scroll[std::min<std::size_t>(view.segmentIndex, s.scroll.size() - 1)].line;
+        // Blame the record that moved the view, also once it has come to rest.
+        std::size_t record = std::min<std::size_t>(view.segmentIndex, s.scroll.size() - 1);
+        if (record > 0 && s.scroll[record].direction == kScrollEnd) --record;
+        const int line = s.scroll[record].line;
         const DrawnCells d = drawnCells(view);
         if (d.firstColumn < 0 || d.firstRow < 0 || d.lastColumn >= s.width || d.lastRow >= s.height) {
             fail(out, s, line, "view-bounds", "the view draws cells outside the stored map " + where(frame, view));
