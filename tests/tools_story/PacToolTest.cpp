@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "FileIo.h"
+#include "data/Archive.h"
 #include "PacFormat.h"
 #include "TempDir.h"
 
@@ -19,6 +20,26 @@ tools::Bytes patterned(std::size_t size, int seed) {
     tools::Bytes data(size);
     for (std::size_t i = 0; i < size; ++i) data[i] = static_cast<std::uint8_t>(i * 31 + seed);
     return data;
+}
+
+// A 24-bit bottom-up BMP of one grey row above one black row.
+tools::Bytes greyOverBlack(std::uint32_t width) {
+    const std::uint32_t stride = (width * 3 + 3) & ~3u;
+    tools::Bytes bmp = {'B', 'M'};
+    tools::putU32(bmp, 54 + stride * 2);
+    tools::putU32(bmp, 0);
+    tools::putU32(bmp, 54);
+    tools::putU32(bmp, 40);
+    tools::putU32(bmp, width);
+    tools::putU32(bmp, 2);
+    tools::putU32(bmp, 1 | 24 << 16);  // planes, bits per pixel
+    for (int i = 0; i < 6; ++i) tools::putU32(bmp, 0);
+    for (int row = 0; row < 2; ++row) {
+        const std::uint8_t value = row == 0 ? 0 : 0x80;  // bottom row first
+        bmp.insert(bmp.end(), width * 3, value);
+        bmp.insert(bmp.end(), stride - width * 3, 0);
+    }
+    return bmp;
 }
 
 int run(const std::string& command) { return std::system((command + " 2>/dev/null").c_str()); }
@@ -153,4 +174,29 @@ TEST(PacTool, RefusesThirtyTwoInputsAndWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(pac));
     EXPECT_NE(run(std::string(LNF_PACTOOL) + " pack " + pac + " " + dir.file("missing.png")), 0);
     EXPECT_FALSE(std::filesystem::exists(pac));
+}
+
+TEST(PacTool, GameReadsWhatItPacks) {
+    TempDir dir;
+    std::string error;
+    ASSERT_TRUE(tools::writeFile(dir.file("wide.bmp"), greyOverBlack(5), error));
+    ASSERT_TRUE(tools::writeFile(dir.file("narrow.bmp"), greyOverBlack(2), error));
+    const std::string pac = dir.file("set.pac");
+    ASSERT_EQ(run(std::string(LNF_PACTOOL) + " pack " + pac + " " + dir.file("wide.bmp") + " " +
+                  dir.file("narrow.bmp")),
+              0);
+    tools::Bytes archive;
+    ASSERT_TRUE(tools::readFile(pac, archive, error));
+
+    std::vector<std::unique_ptr<platform::Texture>> textures;
+    std::string problem;
+    ASSERT_TRUE(readArchive(archive.data(), archive.size(), 0, textures, problem)) << problem;
+    EXPECT_TRUE(problem.empty()) << problem;
+    ASSERT_EQ(textures.size(), 2u);
+    ASSERT_NE(textures[0], nullptr);
+    ASSERT_NE(textures[1], nullptr);
+    EXPECT_EQ(textures[0]->width(), 5);
+    EXPECT_EQ(textures[1]->width(), 2);
+    EXPECT_EQ(textures[1]->texel(1, 0), 0xFF808080u);
+    EXPECT_EQ(textures[1]->texel(1, 1), 0x00000000u);  // black is the key of key type 0
 }

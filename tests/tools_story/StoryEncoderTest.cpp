@@ -7,7 +7,11 @@
 
 #include <iconv.h>
 
+#include <cstdio>
+#include <filesystem>
+
 #include "StoryEncoder.h"
+#include "TempDir.h"
 #include "data/StoryText.h"
 
 namespace {
@@ -167,4 +171,21 @@ TEST(StoryEncoder, LargestBlockLoadsWholeAndOneCellMoreIsRefused) {
 
     EXPECT_EQ(encodeError(storySource({bigBlock(13)})),
               "story.txt:1: block 0 takes 4096 bytes once loaded; a block holds at most 4095");
+}
+
+TEST(StoryEncoder, CommandLineNamesTheLineAndWritesNothingOnRefusal) {
+    TempDir dir;
+    std::string error;
+    const std::string source = dir.file("bad.txt");
+    const std::string text = "== 0: opening ==\n@0\nok\n";
+    ASSERT_TRUE(tools::writeFile(source, tools::Bytes(text.begin(), text.end()), error));
+    const std::string out = dir.file("bad.fdat");
+    std::string output;
+    if (FILE* pipe = popen((std::string(LNF_STORYENC) + " " + source + " " + out + " 2>&1").c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
+        EXPECT_NE(pclose(pipe), 0);
+    }
+    EXPECT_NE(output.find(source + ":3: half-width character \"o\""), std::string::npos) << output;
+    EXPECT_FALSE(std::filesystem::exists(out));
 }
