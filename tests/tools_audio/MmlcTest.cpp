@@ -144,14 +144,15 @@ TEST(Mmlc, LoopsAndPhrasesExpandToTheRightNotesAndTicks) {
 }
 
 TEST(Mmlc, DrumNamesOnlyOnTheDrumChannel) {
-    Score score = compileOrFail(kHead + "track D channel 10\nl8 kick hat snare ride r8 crash8 c4\n");
+    Score score = compileOrFail(kHead + "track D channel 10\nl8 kick hat snare ride r8 crash8 c8 {kick crash}8\n");
     std::vector<int> pitches;
     for (const Note& note : score.tracks[0].notes) pitches.push_back(note.pitch);
-    EXPECT_EQ(pitches, (std::vector<int>{36, 42, 38, 51, 49, 60}));
+    EXPECT_EQ(pitches, (std::vector<int>{36, 42, 38, 51, 49, 60, 36, 49}));
     EXPECT_EQ(score.endTick, 1920u);
 
     std::string error;
     EXPECT_FALSE(parseScore(kHead + "track P channel 1 program 1\nkick1\n", "test.mml", score, error));
+    EXPECT_FALSE(parseScore(kHead + "track P channel 1 program 1\n{c kick}1\n", "test.mml", score, error));
 }
 
 TEST(Mmlc, BadScoresAreRejectedWithFileAndLine) {

@@ -150,6 +150,25 @@ struct Expander {
         return true;
     }
 
+    // A note name, or on the drum channel a drum name.
+    bool chordPitch(const MmlBlock& block, std::size_t& pos, int chordOctave, int& pitch) {
+        const std::string& text = block.text;
+        if (track.channel == kDrumChannel) {
+            std::size_t wordEnd = pos;
+            while (wordEnd < text.size() && std::isalpha(static_cast<unsigned char>(text[wordEnd]))) ++wordEnd;
+            std::string_view word(text.data() + pos, wordEnd - pos);
+            for (const DrumName& drum : kDrumNames) {
+                if (drum.name != word) continue;
+                pos = wordEnd;
+                pitch = drum.note;
+                return true;
+            }
+        }
+        if (text[pos] < 'a' || text[pos] > 'g')
+            return fail(block, pos, std::string("'") + text[pos] + "' cannot stand in a chord");
+        return readPitch(block, pos, chordOctave, pitch);
+    }
+
     // { c e g }LENGTH: the notes sound together; octave marks inside stay inside.
     bool playChord(const MmlBlock& block, std::size_t& pos) {
         const std::string& text = block.text;
@@ -162,9 +181,9 @@ struct Expander {
             if (std::isspace(static_cast<unsigned char>(c))) ++pos;
             else if (c == '>') ++chordOctave, ++pos;
             else if (c == '<') --chordOctave, ++pos;
-            else if (c >= 'a' && c <= 'g') {
+            else if (std::isalpha(static_cast<unsigned char>(c))) {
                 int pitch = 0;
-                if (!readPitch(block, pos, chordOctave, pitch)) return false;
+                if (!chordPitch(block, pos, chordOctave, pitch)) return false;
                 if (std::find(pitches.begin(), pitches.end(), pitch) != pitches.end())
                     return fail(block, pos, "the chord repeats a pitch");
                 pitches.push_back(pitch);
