@@ -189,6 +189,7 @@ TEST(Mmlc, BadScoresAreRejectedWithFileAndLine) {
         {kHead + track + "c1\ntrack U channel 2 program 1\nc2\n", "test.mml:5: track U ends at tick 960 but track T at tick 1920"},
         {kHead + track + "c2\n", "test.mml:3: the piece ends 960 ticks into a bar"},
         {kHead + track + "[[[[r1]999]999]999]999\n", "test.mml:4: the track is too long"},
+        {kHead + track + "[[[[ ]999]999]999]999\n", "test.mml:4: the track expands too far"},
     };
     for (const Case& c : cases) {
         Score score;

@@ -11,6 +11,8 @@ namespace {
 constexpr std::uint32_t kMaxTick = 0x0FFFFFFF;
 constexpr std::size_t kMaxNotes = 1000000;
 constexpr int kMaxDepth = 32;
+// Bounds the expansion work, so loops of empty bodies cannot spin for hours.
+constexpr std::size_t kMaxSteps = 20000000;
 
 // Names for the General MIDI percussion keys, usable on the drum channel.
 struct DrumName {
@@ -44,6 +46,7 @@ struct Expander {
     Note tied;
     const MmlBlock* tieBlock = nullptr;
     std::size_t tiePos = 0;
+    std::size_t steps = 0;
 
     Expander(const Score& s, Track& t, std::string& e) : score(s), track(t), error(e) {}
 
@@ -261,7 +264,9 @@ struct Expander {
     bool run(const MmlBlock& block, std::size_t begin, std::size_t end, int depth, bool inLoop) {
         const std::string& text = block.text;
         std::size_t pos = begin;
+        if (++steps > kMaxSteps) return fail(block, pos, "the track expands too far");
         while (pos < end) {
+            if (++steps > kMaxSteps) return fail(block, pos, "the track expands too far");
             char c = text[pos];
             if (std::isspace(static_cast<unsigned char>(c))) {
                 ++pos;
