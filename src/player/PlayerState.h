@@ -34,7 +34,31 @@ extern bool g_subWeaponBusy[kSubWeaponTypes];
 extern bool g_joystickUsed;
 extern int g_score;
 extern int g_bankedScore;
-extern int g_spreadCounter;
+extern int g_spreadCounter;  // angle offset of the next homing pellet, cycles -2..8
+
+// The gauge cost indices that the craft, its shots and the HUD pay.
+enum GaugeCost : int {
+    kCostTapA = 0,
+    kCostChargeA1 = 1,
+    kCostChargeA2 = 2,
+    kCostChargeAFull = 3,
+    kCostTapB = 4,
+    kCostChargeB1 = 5,
+    kCostChargeB2 = 6,
+    kCostChargeBFull = 7,
+    kCostSubWeapon0 = 8,  // types 0-7 follow in order
+    kCostDoubleCharge = 16,
+    kCostSpecial = 17,
+    kCostBarrierFrame = 18,
+};
+
+// Pays the cost at index from the gauge when the gauge holds at least that
+// much; false (and the gauge untouched) otherwise or for an unknown index.
+bool payGauge(int index);
+// Enters the double charge (state 1) when both shot buttons are fully charged,
+// the craft is in state 0 and the gauge pays for it. Run once a frame by the
+// charge-gauge display, before the craft's own step.
+void enterDoubleCharge();
 
 // The costs of the gauge, indexed by what is paid for.
 constexpr int kDefaultGaugeCost[kGaugeCostCount] = {0,   10,  40,  100, 0,   20, 50,
