@@ -100,7 +100,12 @@ bool loadTextureSet(const char* path, int keyType, int minEntries, platform::Tex
     return true;
 }
 
-bool loadStartupTextures() { return loadSources(kStartupSets, std::size(kStartupSets)); }
+bool loadStartupTextures() {
+    if (loadSources(kStartupSets, std::size(kStartupSets))) return true;
+    // Start-up ends the program now: nothing loaded so far is left behind.
+    for (const SetSource& s : kStartupSets) freeTextureSet(*s.textures, *s.count);
+    return false;
+}
 
 bool loadSelectionTextures() { return loadSources(kSelectionSets, std::size(kSelectionSets)); }
 

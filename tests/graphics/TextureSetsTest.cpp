@@ -51,6 +51,8 @@ TEST_F(TextureSets, AMissingStartupArchiveStopsTheLoadWithAMessage) {
               std::string::npos);
     EXPECT_EQ(g_texFontWindow, nullptr);
     EXPECT_EQ(g_texFontWindowCount, 0);
+    EXPECT_EQ(g_texFront, nullptr);  // the sets loaded before it are given back too
+    EXPECT_EQ(g_texEffectCount, 0);
 }
 
 TEST_F(TextureSets, SelectionSetsReloadOnEveryGameAndFollowTheChosenCharacter) {
