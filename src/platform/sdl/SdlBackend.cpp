@@ -74,7 +74,6 @@ public:
     void freeAudio() override { audio_.freeAll(); }
 
 private:
-    void coverDesktop();
     bool translate(const SDL_Event& in, Event& out);
 
     SDL_Window* window_ = nullptr;
@@ -90,46 +89,29 @@ bool SdlBackend::createWindow(const WindowOptions& options)
         std::cerr << "Lanternfall: no video: " << SDL_GetError() << '\n';
         return false;
     }
-    const Uint32 flags = options.fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
-    window_ = SDL_CreateWindow(options.title ? options.title : "", SDL_WINDOWPOS_UNDEFINED,
-                               SDL_WINDOWPOS_UNDEFINED, options.width, options.height, flags);
+    const char* title = options.title ? options.title : "";
+    SDL_Rect bounds = {0, 0, 0, 0};
+    if (options.fullScreen && SDL_GetDisplayBounds(0, &bounds) == 0) {
+        // Full-screen-desktop needs a window manager to honour it; a borderless
+        // window over the whole desktop covers it without one. The display
+        // mode is never changed.
+        window_ = SDL_CreateWindow(title, bounds.x, bounds.y, bounds.w, bounds.h, SDL_WINDOW_BORDERLESS);
+        if (window_) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else {
+        window_ = SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, options.width,
+                                   options.height, options.fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    }
     if (!window_) {
         std::cerr << "Lanternfall: cannot create the window: " << SDL_GetError() << '\n';
         return false;
     }
-    if (options.fullScreen) {
-        coverDesktop();
-        SDL_ShowCursor(SDL_DISABLE);
-    }
+    if (options.fullScreen) SDL_ShowCursor(SDL_DISABLE);
     if (!presenter_.create(window_)) {
         SDL_DestroyWindow(window_);
         window_ = nullptr;
         return false;
     }
     return true;
-}
-
-// Full-screen-desktop needs a window manager to honour it. Without one the
-// window keeps its own size, so it is made a borderless window over the
-// whole desktop instead; either way the display mode is never changed.
-void SdlBackend::coverDesktop()
-{
-    const int display = SDL_GetWindowDisplayIndex(window_);
-    SDL_Rect bounds;
-    if (SDL_GetDisplayBounds(display < 0 ? 0 : display, &bounds) != 0) return;
-    int width = 0, height = 0;
-    // A window manager answers within a few frames; give it a quarter second.
-    for (int tries = 0; tries < 25; ++tries) {
-        SDL_PumpEvents();
-        SDL_GetWindowSize(window_, &width, &height);
-        if (width == bounds.w && height == bounds.h) return;
-        SDL_Delay(10);
-    }
-    SDL_SetWindowFullscreen(window_, 0);
-    SDL_SetWindowBordered(window_, SDL_FALSE);
-    SDL_SetWindowPosition(window_, bounds.x, bounds.y);
-    SDL_SetWindowSize(window_, bounds.w, bounds.h);
-    SDL_RaiseWindow(window_);
 }
 
 bool SdlBackend::translate(const SDL_Event& in, Event& out)
