@@ -1,5 +1,5 @@
 // artgen: paints every entry of every archive in the catalog and writes one PNG per entry.
-//   artgen CATALOG OUTDIR
+//   artgen CATALOG OUTDIR [ARCHIVE]   (only that archive when named)
 // Output is deterministic: the same catalog and fonts give the same bytes.
 #include <cairo.h>
 
@@ -35,13 +35,16 @@ int fail(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) return fail("usage: artgen CATALOG OUTDIR");
+    if (argc != 3 && argc != 4) return fail("usage: artgen CATALOG OUTDIR [ARCHIVE]");
     art::Catalog catalog;
     std::string error;
     if (!art::loadCatalog(argv[1], catalog, error)) return fail(error);
     const std::string outDir = argv[2];
+    const std::string only = argc == 4 ? argv[3] : "";
+    if (!only.empty() && !catalog.findArchive(only)) return fail("the catalog has no archive " + only);
     std::vector<std::string> problems;
     for (const art::Archive& archive : catalog.archives) {
+        if (!only.empty() && archive.name != only) continue;
         const Painter* painter = nullptr;
         for (const Painter& p : kPainters)
             if (archive.name == p.archive) painter = &p;
