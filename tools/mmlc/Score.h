@@ -52,7 +52,6 @@ struct Score {
     std::uint32_t barTicks() const {
         return static_cast<std::uint32_t>(beatsPerBar) * kTicksPerWhole / static_cast<std::uint32_t>(beatUnit);
     }
-    double seconds() const { return endTick / double(kTicksPerQuarter) * 60.0 / tempo; }
 };
 
 // Reads a score and expands every track's MML into notes, checking that all

@@ -30,6 +30,8 @@ int main(int argc, char** argv) {
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         if (!out) {
             std::fprintf(stderr, "%s: cannot write\n", temporary.c_str());
+            out.close();
+            std::remove(temporary.c_str());
             return 1;
         }
     }
