@@ -385,103 +385,169 @@ void drawPortrait(cairo_t* cr, double x, double y, double size, const Look& look
 
 namespace {
 
+// A pilot's head seen in profile inside the canopy, facing right.
+void pilotHead(cairo_t* cr, double cx, double cy, const Look& look) {
+    cairo_arc(cr, cx, cy, 4.2, 0, 2 * M_PI);
+    setColour(cr, look.skin);
+    cairo_fill(cr);
+    cairo_arc(cr, cx - 1, cy - 1, 4.6, M_PI * 0.8, M_PI * 1.9);
+    cairo_line_to(cr, cx - 4, cy + 3);
+    cairo_close_path(cr);
+    setColour(cr, look.hair);
+    cairo_fill(cr);
+    cairo_arc(cr, cx + 2, cy, 0.9, 0, 2 * M_PI);
+    setColour(cr, look.eye);
+    cairo_fill(cr);
+}
+
+// The gun both craft fire from: its muzzle sits at (60, 20) of the cell.
+void muzzle(cairo_t* cr, Colour body, Colour trim, int phase) {
+    cairo_move_to(cr, 44, 25);
+    cairo_line_to(cr, 59, 19);
+    cairo_line_to(cr, 60, 21.5);
+    cairo_line_to(cr, 46, 28);
+    cairo_close_path(cr);
+    setColour(cr, body);
+    cairo_fill_preserve(cr);
+    setColour(cr, palette::kInk);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    glow(cr, 60, 20, 2.5 + (phase % 2) * 0.6, trim, 1.0, 0.5);
+}
+
 // The keeper's craft: a lacquered skiff with a paper lantern slung beneath and ribbon streamers.
 void craftKeeper(cairo_t* cr, CraftPose pose, int phase) {
     const double wave = std::sin(phase * M_PI / 2);
-    const double tilt = pose == CraftPose::Right ? 0.06 : pose == CraftPose::Left ? -0.08 : 0.0;
+    const double tilt = pose == CraftPose::Right ? 0.07 : pose == CraftPose::Left ? -0.09 : 0.0;
     cairo_save(cr);
-    cairo_translate(cr, 38, 36);
+    cairo_translate(cr, 36, 33);
     cairo_rotate(cr, tilt);
+    cairo_translate(cr, -36, -33);
     // Streamers trailing to the left.
     for (int i = 0; i < 2; ++i) {
-        const double y0 = -4 + i * 7;
-        cairo_move_to(cr, -18, y0);
-        cairo_curve_to(cr, -26, y0 + wave * 4, -30, y0 - wave * 3, -36, y0 + 2 + wave * 3);
+        const double y0 = 30 + i * 6;
+        cairo_move_to(cr, 14, y0);
+        cairo_curve_to(cr, 9, y0 + wave * 4, 6, y0 - wave * 3, 1, y0 + 3 + wave * 3);
         setColour(cr, i ? palette::kGold : palette::kVermilion);
-        cairo_set_line_width(cr, 2.2);
+        cairo_set_line_width(cr, 2.4);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         cairo_stroke(cr);
     }
     // Flame at the stern: longer when flying right.
-    const double flame = pose == CraftPose::Right ? 16 : pose == CraftPose::Left ? 6 : 10;
-    glow(cr, -22, -2, flame * 0.8 + phase, palette::kAmber, 0.9);
-    // Hull.
-    cairo_move_to(cr, -22, -8);
-    cairo_curve_to(cr, -4, -12, 12, -10, 24, -14);
-    cairo_curve_to(cr, 20, -2, 10, 4, -16, 4);
+    const double flame = pose == CraftPose::Right ? 13 : pose == CraftPose::Left ? 5 : 9;
+    glow(cr, 13, 30, flame + phase * 0.5, palette::kAmber, 0.95);
+    glow(cr, 13, 30, 3.5, palette::kWhite, 1.0, 0.5);
+    muzzle(cr, palette::kLacquer, palette::kAmber, phase);
+    // Hull: a long boat sweeping up to a prow on the right.
+    cairo_move_to(cr, 12, 24);
+    cairo_curve_to(cr, 26, 23, 44, 26, 62, 17);
+    cairo_curve_to(cr, 58, 32, 46, 38, 18, 37);
+    cairo_curve_to(cr, 14, 35, 12, 30, 12, 24);
     cairo_close_path(cr);
-    cairo_pattern_t* hull = cairo_pattern_create_linear(0, -14, 0, 4);
-    cairo_pattern_add_color_stop_rgb(hull, 0, 1.0, 0.45, 0.25);
-    cairo_pattern_add_color_stop_rgb(hull, 1, 0.45, 0.05, 0.06);
+    cairo_pattern_t* hull = cairo_pattern_create_linear(0, 18, 0, 38);
+    cairo_pattern_add_color_stop_rgb(hull, 0, 1.0, 0.50, 0.28);
+    cairo_pattern_add_color_stop_rgb(hull, 0.5, 0.85, 0.18, 0.10);
+    cairo_pattern_add_color_stop_rgb(hull, 1, 0.38, 0.04, 0.06);
     cairo_set_source(cr, hull);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(hull);
     setColour(cr, palette::kInk);
-    cairo_set_line_width(cr, 1.2);
+    cairo_set_line_width(cr, 1.3);
     cairo_stroke(cr);
-    cairo_move_to(cr, -18, -6);
-    cairo_curve_to(cr, -2, -9, 12, -8, 22, -12);
+    // Gold rail and prow ornament.
+    cairo_move_to(cr, 14, 27);
+    cairo_curve_to(cr, 28, 26.5, 44, 29, 60, 19.5);
     setColour(cr, palette::kGold);
-    cairo_set_line_width(cr, 1.4);
+    cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
-    // Canopy where the keeper sits.
-    ellipsePath(cr, 2, -12, 8, 5);
-    setColour(cr, {0.55, 0.75, 0.95}, 0.85);
+    starPath(cr, 61, 17.5, 3, 1.2, 4, 0);
+    setColour(cr, palette::kGold);
     cairo_fill(cr);
-    // Lantern core under the hull: the craft's hit point.
+    // Canopy with the keeper inside.
+    ellipsePath(cr, 33, 22, 9, 6.5);
+    setColour(cr, {0.45, 0.62, 0.90}, 0.55);
+    cairo_fill(cr);
+    pilotHead(cr, 33, 21.5, cast::kPilot0);
+    ellipsePath(cr, 33, 22, 9, 6.5);
+    setColour(cr, palette::kWhite, 0.8);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    cairo_arc(cr, 30, 19, 2.5, M_PI, 1.5 * M_PI);
+    setColour(cr, palette::kWhite, 0.8);
+    cairo_stroke(cr);
     cairo_restore(cr);
-    lantern(cr, 38.5, 36.5 + wave * 0.6, 11, 12, palette::kAmber, 0.8 + 0.2 * wave);
-    glow(cr, 38.5, 36, 3.5, palette::kWhite, 1.0, 0.6);
+    // Lantern core under the hull: the craft's hit point.
+    cairo_move_to(cr, 38.5, 36);
+    cairo_line_to(cr, 38.5, 30);
+    setColour(cr, palette::kInk);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    lantern(cr, 38.5, 37 + wave * 0.5, 10, 11, palette::kAmber, 0.8 + 0.2 * wave);
+    glow(cr, 38.5, 35.5, 3.2, palette::kWhite, 1.0, 0.6);
 }
 
 // The tinker's craft: a silver gear-disc with a teal canopy, rotor fins and a brass tail.
 void craftTinker(cairo_t* cr, CraftPose pose, int phase) {
     const double tilt = pose == CraftPose::Right ? 0.08 : pose == CraftPose::Left ? -0.1 : 0.0;
     cairo_save(cr);
-    cairo_translate(cr, 38, 35);
+    cairo_translate(cr, 38.5, 35.5);
     cairo_rotate(cr, tilt);
-    const double flame = pose == CraftPose::Right ? 14 : pose == CraftPose::Left ? 5 : 9;
-    glow(cr, -24, 0, flame * 0.7 + phase, palette::kTeal, 0.9);
+    cairo_translate(cr, -38.5, -35.5);
+    const double flame = pose == CraftPose::Right ? 12 : pose == CraftPose::Left ? 5 : 8;
+    glow(cr, 10, 36, flame + phase * 0.5, palette::kTeal, 0.95);
+    glow(cr, 10, 36, 3, palette::kWhite, 1.0, 0.5);
     // Tail boom and fins.
-    cairo_move_to(cr, -12, -3);
-    cairo_line_to(cr, -28, -12);
-    cairo_line_to(cr, -26, 0);
-    cairo_line_to(cr, -28, 12);
-    cairo_line_to(cr, -12, 3);
+    cairo_move_to(cr, 24, 33);
+    cairo_line_to(cr, 8, 22);
+    cairo_line_to(cr, 12, 36);
+    cairo_line_to(cr, 8, 50);
+    cairo_line_to(cr, 24, 39);
     cairo_close_path(cr);
-    setColour(cr, {0.70, 0.55, 0.30});
+    setColour(cr, {0.72, 0.56, 0.30});
     cairo_fill_preserve(cr);
     setColour(cr, palette::kInk);
     cairo_set_line_width(cr, 1.0);
     cairo_stroke(cr);
-    // Gear disc.
+    muzzle(cr, {0.55, 0.60, 0.68}, palette::kTeal, phase);
+    // Gear disc, turning a tooth every idle row.
     cairo_save(cr);
-    cairo_rotate(cr, phase * M_PI / 16);
-    starPath(cr, 0, 0, 17, 14, 10, 0);
+    cairo_translate(cr, 38.5, 35.5);
+    cairo_rotate(cr, phase * M_PI / 20);
+    starPath(cr, 0, 0, 18, 15, 12, 0);
     cairo_restore(cr);
-    cairo_pattern_t* disc = cairo_pattern_create_radial(-4, -5, 2, 0, 0, 17);
-    cairo_pattern_add_color_stop_rgb(disc, 0, 0.95, 0.97, 1.0);
-    cairo_pattern_add_color_stop_rgb(disc, 1, 0.40, 0.45, 0.55);
+    cairo_pattern_t* disc = cairo_pattern_create_radial(33, 30, 2, 38.5, 35.5, 18);
+    cairo_pattern_add_color_stop_rgb(disc, 0, 0.97, 0.98, 1.0);
+    cairo_pattern_add_color_stop_rgb(disc, 1, 0.42, 0.47, 0.58);
     cairo_set_source(cr, disc);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(disc);
     setColour(cr, palette::kInk);
     cairo_set_line_width(cr, 1.1);
     cairo_stroke(cr);
+    cairo_arc(cr, 38.5, 35.5, 11, 0, 2 * M_PI);
+    setColour(cr, {0.30, 0.36, 0.46});
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
     // Nose cone toward the right.
-    cairo_move_to(cr, 12, -6);
-    cairo_line_to(cr, 26, -1);
-    cairo_line_to(cr, 12, 4);
+    cairo_move_to(cr, 54, 30);
+    cairo_line_to(cr, 63, 35.5);
+    cairo_line_to(cr, 54, 41);
     cairo_close_path(cr);
     setColour(cr, palette::kTeal);
     cairo_fill_preserve(cr);
     setColour(cr, palette::kInk);
     cairo_stroke(cr);
-    // Canopy dome above the core.
-    ellipsePath(cr, 2, -9, 8, 5);
-    setColour(cr, {0.45, 0.95, 0.90}, 0.9);
+    // Canopy dome with the tinker, above the core.
+    ellipsePath(cr, 40, 22, 8.5, 6);
+    setColour(cr, {0.40, 0.92, 0.88}, 0.55);
     cairo_fill(cr);
+    pilotHead(cr, 40, 21.5, cast::kPilot1);
+    ellipsePath(cr, 40, 22, 8.5, 6);
+    setColour(cr, palette::kSilver);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
     cairo_restore(cr);
-    glow(cr, 38.5, 35.5, 6, palette::kTeal, 1.0, 0.3);
+    glow(cr, 38.5, 35.5, 6.5, palette::kTeal, 1.0, 0.3);
     glow(cr, 38.5, 35.5, 3.2, palette::kWhite, 1.0, 0.7);
 }
 

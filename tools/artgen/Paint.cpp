@@ -3,6 +3,7 @@
 
 #include <pango/pangocairo.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace art {
@@ -156,6 +157,52 @@ void caption(cairo_t* cr, const char* text, double x, double y, double w, double
     cairo_restore(cr);
     pango_font_description_free(font);
     g_object_unref(layout);
+}
+
+void glyphRow(cairo_t* cr, const Rect& strip, const char* const* glyphs, Colour fill, Colour outline,
+              double sizePx) {
+    PangoFontDescription* font = pango_font_description_from_string("IPAGothic");
+    pango_font_description_set_absolute_size(font, sizePx * PANGO_SCALE);
+    pango_font_description_set_weight(font, PANGO_WEIGHT_BOLD);
+    const double outlineWidth = std::fmax(1.0, sizePx / 9);
+    // The union of every glyph's ink decides one scale and one vertical placement for all.
+    int top = 1 << 20, bottom = -(1 << 20), widest = 0;
+    for (int i = 0; i < strip.cells; ++i) {
+        PangoLayout* layout = pango_cairo_create_layout(cr);
+        pango_layout_set_font_description(layout, font);
+        pango_layout_set_text(layout, glyphs[i], -1);
+        PangoRectangle ink, logical;
+        pango_layout_get_pixel_extents(layout, &ink, &logical);
+        top = std::min(top, ink.y);
+        bottom = std::max(bottom, ink.y + ink.height);
+        widest = std::max(widest, ink.width);
+        g_object_unref(layout);
+    }
+    const double room = outlineWidth * 2;
+    double scale = 1.0;
+    if (widest > 0) scale = std::fmin(scale, (strip.cellWidth() - room) / widest);
+    if (bottom > top) scale = std::fmin(scale, (strip.height() - room) / (bottom - top));
+    for (int i = 0; i < strip.cells; ++i) {
+        PangoLayout* layout = pango_cairo_create_layout(cr);
+        pango_layout_set_font_description(layout, font);
+        pango_layout_set_text(layout, glyphs[i], -1);
+        PangoRectangle ink, logical;
+        pango_layout_get_pixel_extents(layout, &ink, &logical);
+        cairo_save(cr);
+        cairo_translate(cr, strip.cellX(i) + strip.cellWidth() / 2.0, strip.y0 + strip.height() / 2.0);
+        cairo_scale(cr, scale, scale);
+        cairo_translate(cr, -(ink.x + ink.width / 2.0), -(top + bottom) / 2.0);
+        pango_cairo_layout_path(cr, layout);
+        setColour(cr, outline);
+        cairo_set_line_width(cr, outlineWidth * 2 / scale);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        cairo_stroke_preserve(cr);
+        setColour(cr, fill);
+        cairo_fill(cr);
+        cairo_restore(cr);
+        g_object_unref(layout);
+    }
+    pango_font_description_free(font);
 }
 
 void clipTo(cairo_t* cr, const Rect& rect) {

@@ -66,6 +66,10 @@ void lantern(cairo_t* cr, double cx, double cy, double w, double h, Colour paper
 void caption(cairo_t* cr, const char* text, double x, double y, double w, double h, Colour fill,
              Colour outline, double sizePx, bool mincho = false);
 
+// One glyph per frame of the strip, all at one size on one baseline (digits must not change size).
+void glyphRow(cairo_t* cr, const Rect& strip, const char* const* glyphs, Colour fill, Colour outline,
+              double sizePx);
+
 // Clips drawing to the rectangle (or to one cell of it) until the matching cairo_restore.
 void clipTo(cairo_t* cr, const Rect& rect);
 void clipToCell(cairo_t* cr, const Rect& rect, int cell);

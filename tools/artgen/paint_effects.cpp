@@ -67,11 +67,8 @@ void smallSheet(const Sheet& sheet) {
         cairo_stroke(cr);
         sparkle(cr, cx, cy, 10 * (1 - t) + 2, 0.3, kWhite, 4);
     }
-    const Rect& digits = sheet.rect("digitsSmall");
-    for (int d = 0; d < 10; ++d) {
-        const char text[2] = {static_cast<char>('0' + d), 0};
-        caption(cr, text, digits.cellX(d), digits.y0, digits.cellWidth(), digits.height(), kPaper, kInk, 15);
-    }
+    static constexpr const char* kDigits[10] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    glyphRow(cr, sheet.rect("digitsSmall"), kDigits, kPaper, kInk, 15);
 }
 
 // Pointed shape with its nose on the left, for the star-shell rows.

@@ -30,12 +30,7 @@ void label(cairo_t* cr, const Rect& r, const char* text, Colour fill, double siz
     caption(cr, text, r.x0 + 1, r.y0 + 1, r.width() - 2, r.height() - 2, fill, kInk, size);
 }
 
-void digits(cairo_t* cr, const Rect& r, Colour fill) {
-    for (int d = 0; d < 10; ++d) {
-        const char text[2] = {static_cast<char>('0' + d), 0};
-        caption(cr, text, r.cellX(d), r.y0, r.cellWidth(), r.height(), fill, kInk, r.height());
-    }
-}
+constexpr const char* kDigits[10] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 
 void spark(cairo_t* cr, const Rect& r, int frame, Colour tone, int points) {
     const double cx = r.cellX(frame) + r.cellWidth() / 2.0, cy = r.y0 + r.height() / 2.0;
@@ -135,7 +130,7 @@ void paintPower(const Sheet& sheet) {
             cairo_fill(cr);
         }
     }
-    digits(cr, sheet.rect("digitsTall"), kPaper);
+    glyphRow(cr, sheet.rect("digitsTall"), kDigits, kPaper, kInk, 16);
     label(cr, sheet.rect("resItem"), "アイテム", kGold, 14);
     label(cr, sheet.rect("resLife"), "残り体力", kGold, 14);
     label(cr, sheet.rect("resTotal"), "トータル", kGold, 14);
