@@ -128,6 +128,13 @@ inline uint32_t lerpTexel(uint32_t a, uint32_t b, uint32_t f) {
     return rb | ag << 8;
 }
 
+// Bilinear filtering: texels x0 and x1 of row a and of row b; the rows are
+// blended first, then the two columns.
+inline uint32_t bilinear(uint32_t a0, uint32_t a1, uint32_t b0, uint32_t b1, uint32_t fx,
+                         uint32_t fy) {
+    return lerpTexel(lerpTexel(a0, b0, fy), lerpTexel(a1, b1, fy), fx);
+}
+
 inline uint32_t channelFromFixed(uint32_t value) {
     int32_t v = int32_t(value) >> 16;
     return v < 0 ? 0u : (v > 255 ? 255u : uint32_t(v));

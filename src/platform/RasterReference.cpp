@@ -31,9 +31,10 @@ uint32_t sampleReference(const Texture* texture, const RasterState& state, bool 
         uint32_t t01 = texture->texel(xa, yb), t11 = texture->texel(xb, yb);
         texel = 0;
         for (int c = 0; c < 4; ++c) {
-            uint32_t top = (channelOf(t00, c) * (256 - fx) + channelOf(t10, c) * fx + 128) >> 8;
-            uint32_t bottom = (channelOf(t01, c) * (256 - fx) + channelOf(t11, c) * fx + 128) >> 8;
-            texel |= ((top * (256 - fy) + bottom * fy + 128) >> 8) << (8 * c);
+            // Rows first, then columns.
+            uint32_t left = (channelOf(t00, c) * (256 - fy) + channelOf(t01, c) * fy + 128) >> 8;
+            uint32_t right = (channelOf(t10, c) * (256 - fy) + channelOf(t11, c) * fy + 128) >> 8;
+            texel |= ((left * (256 - fx) + right * fx + 128) >> 8) << (8 * c);
         }
     }
     // Render targets carry no alpha.

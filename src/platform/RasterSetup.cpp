@@ -202,20 +202,27 @@ void setupQuad(const Target& target, const Texture* texture, const RasterState& 
         out.rectY1 = int(std::min<int64_t>(target.height, ceilDiv(maxSy, kSubpixel)));
     }
 
-    // Sources that a white texture or a white vertex colour make redundant.
-    auto simplify = [&](Source s) {
+    // Sources that a white texture or a white vertex colour make redundant;
+    // colour and alpha are judged apart, since faded sprites are white with alpha.
+    auto simplify = [&](Source s, bool whiteDiffuse) {
         if (!texture) {
             if (s == Source::Modulate) return Source::Diffuse;
             if (s == Source::TextureSquared) return Source::Texture;
         }
-        if (!out.gouraud && out.diffuse == 0xFFFFFFFFu) {
+        if (whiteDiffuse) {
             if (s == Source::Modulate) return Source::Texture;
             if (s == Source::DiffuseSquared) return Source::Diffuse;
         }
         return s;
     };
-    out.color = simplify(state.color);
-    out.alpha = simplify(state.alpha);
+    out.color = simplify(state.color, !out.gouraud && (out.diffuse & 0xFFFFFF) == 0xFFFFFF);
+    out.alpha = simplify(state.alpha, !out.gouraud && (out.diffuse >> 24) == 0xFF);
+    // The target keeps no alpha, so source alpha matters only to the blend factors.
+    bool alphaRead = state.blend && (state.srcFactor == Factor::SrcAlpha ||
+                                     state.srcFactor == Factor::InvSrcAlpha ||
+                                     state.destFactor == Factor::SrcAlpha ||
+                                     state.destFactor == Factor::InvSrcAlpha);
+    if (!alphaRead) out.alpha = out.color;
 }
 
 }  // namespace platform::raster
