@@ -160,8 +160,8 @@ void skyShrine(cairo_t* cr) {
         cairo_fill(cr);
     }
     for (int i = 0; i < 5; ++i)
-        wrappedCloud(cr, i * 102.4 + 30, 420 + (i % 2) * 30, 220, 60, kPaper, 0.35);
-    wrappedCloud(cr, 200, 490, 400, 60, kPaper, 0.5);
+        wrappedCloud(cr, i * 102.4 + 30, 420 + (i % 2) * 30, 220, 60, mix(kPaper, kDusk, 0.4), 0.3);
+    wrappedCloud(cr, 200, 490, 400, 60, mix(kPaper, kDusk, 0.5), 0.4);
 }
 
 }  // namespace

@@ -278,26 +278,42 @@ void gunship(cairo_t* cr, const Rect& r) {
     outlinedFill(cr, kGold, kInk, 2);
 }
 
-// An arm of the second form: pivot at the picture centre, solid part from 128 left to 256 right of it.
+// An arm of the second form: pivot at the picture centre, solid part from 128 left to 256 right of
+// it and from `top` to `bottom` around it. A lacquered hub, three jointed plates and a claw.
 void arm(cairo_t* cr, double pivotX, double pivotY, double top, double bottom, Colour tone) {
-    cairo_move_to(cr, pivotX - 128, pivotY + (top + bottom) / 2);
-    cairo_curve_to(cr, pivotX - 60, pivotY + top, pivotX + 120, pivotY + top + 10, pivotX + 250,
-                   pivotY + (top + bottom) / 2 - 10);
-    cairo_curve_to(cr, pivotX + 120, pivotY + bottom, pivotX - 60, pivotY + bottom, pivotX - 128,
-                   pivotY + (top + bottom) / 2);
-    cairo_close_path(cr);
-    cairo_pattern_t* fill = cairo_pattern_create_linear(pivotX - 128, 0, pivotX + 256, 0);
-    cairo_pattern_add_color_stop_rgb(fill, 0, 0.10, 0.04, 0.14);
-    cairo_pattern_add_color_stop_rgb(fill, 1, tone.r, tone.g, tone.b);
-    cairo_set_source(cr, fill);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(fill);
-    setColour(cr, kGold);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
-    for (int i = 0; i < 6; ++i)
-        lantern(cr, pivotX - 60 + i * 50, pivotY + (top + bottom) / 2 - i * 2, 18, 22, kVermilion, 1.0);
-    eye(cr, pivotX + 230, pivotY + (top + bottom) / 2 - 10, 8, {1.0, 0.15, 0.40});
+    const double mid = pivotY + (top + bottom) / 2, span = bottom - top;
+    glow(cr, pivotX + 40, mid, 200, tone, 0.35);
+    const double segments[3][3] = {{-128, 10, 0.95}, {10, 130, 0.75}, {130, 200, 0.55}};
+    for (const auto& seg : segments) {
+        const double h = span * seg[2];
+        roundedRect(cr, pivotX + seg[0], mid - h / 2, seg[1] - seg[0], h, h * 0.3);
+        cairo_pattern_t* plate = cairo_pattern_create_linear(0, mid - h / 2, 0, mid + h / 2);
+        const Colour lit = mix(tone, kWhite, 0.25);
+        cairo_pattern_add_color_stop_rgb(plate, 0, lit.r, lit.g, lit.b);
+        cairo_pattern_add_color_stop_rgb(plate, 1, 0.08, 0.03, 0.12);
+        cairo_set_source(cr, plate);
+        cairo_fill_preserve(cr);
+        cairo_pattern_destroy(plate);
+        setColour(cr, kGold);
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
+        lantern(cr, (2 * pivotX + seg[0] + seg[1]) / 2, mid, h * 0.25, h * 0.32, kVermilion, 1.0);
+        cairo_arc(cr, pivotX + seg[1], mid, h * 0.18, 0, 2 * M_PI);
+        outlinedFill(cr, kGold, kInk, 2);
+    }
+    // Claw of three curved talons reaching to 256 right of the pivot.
+    for (int talon = -1; talon <= 1; ++talon) {
+        cairo_move_to(cr, pivotX + 196, mid + talon * span * 0.12);
+        cairo_curve_to(cr, pivotX + 225, mid + talon * span * 0.35, pivotX + 245, mid + talon * span * 0.3,
+                       pivotX + 254, mid + talon * span * 0.12);
+        cairo_curve_to(cr, pivotX + 236, mid + talon * span * 0.18, pivotX + 220, mid + talon * span * 0.12,
+                       pivotX + 200, mid + talon * span * 0.02);
+        cairo_close_path(cr);
+        outlinedFill(cr, kSilver, kInk, 2);
+    }
+    cairo_arc(cr, pivotX, mid, span * 0.3, 0, 2 * M_PI);
+    outlinedFill(cr, kLacquer, kGold, 4);
+    eye(cr, pivotX, mid, span * 0.1, {1.0, 0.15, 0.40});
 }
 
 // The second-form core: its weak spot is the eye over texels 100-120.

@@ -25,7 +25,7 @@ void largePortrait(cairo_t* cr, const Rect& r, int character) {
         cairo_stroke(cr);
         lantern(cr, x, y, 34, 42, character == 0 ? kVermilion : kTeal, 0.9);
     }
-    drawBust(cr, r.x0 + 56, r.y0 + 72, 400, look, Expression::Determined);
+    drawBust(cr, r.x0 + 40, r.y0 + 80, 432, look, Expression::Determined);
 }
 
 void bracket(cairo_t* cr, const Rect& r, bool top) {
