@@ -14,9 +14,11 @@ class Device;
 class Font {
 public:
     virtual ~Font() = default;
-    // Draws one cell (two bytes of CP932, or one byte followed by anything for
-    // a single-byte character) with its top-left at (x, y) in the colour,
-    // unclipped by any rectangle (only by the render target's edges).
+    // Draws one cell (two bytes of CP932: one two-byte character, or two
+    // single-byte characters side by side, a zero byte ending the cell early)
+    // with its top-left at (x, y) in solid colour, unclipped by any rectangle
+    // (only by the render target's edges). The baseline is the face's ascender
+    // below y.
     virtual void drawCell(Device& device, const char cell[2], int x, int y, uint32_t argb) = 0;
 };
 
