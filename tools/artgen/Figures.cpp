@@ -7,14 +7,14 @@ namespace art {
 
 namespace cast {
 using namespace palette;
-const Look kPilot0{{0.98, 0.86, 0.76}, {0.16, 0.10, 0.24}, {0.90, 0.55, 0.12}, kPaper, kVermilion, Hair::Long,
+const Look kPilot0{{0.98, 0.86, 0.76}, {0.16, 0.10, 0.24}, {0.90, 0.55, 0.12}, {0.80, 0.24, 0.14}, kGold, Hair::Bob,
+                   Accessory::Goggles};
+const Look kPilot1{{0.97, 0.88, 0.82}, {0.84, 0.88, 0.94}, {0.10, 0.62, 0.62}, kPaper, kTeal, Hair::Long,
                    Accessory::Ribbon};
-const Look kPilot1{{0.96, 0.86, 0.80}, {0.82, 0.86, 0.92}, {0.10, 0.62, 0.62}, {0.12, 0.36, 0.40}, kSilver,
-                   Hair::Bob, Accessory::Goggles};
 const Look kPartner0{{0.99, 0.90, 0.80}, {0.95, 0.55, 0.20}, {0.75, 0.20, 0.15}, {0.85, 0.30, 0.20}, kGold,
                      Hair::TwinTails, Accessory::FoxEars};
-const Look kPartner1{{0.93, 0.80, 0.70}, {0.45, 0.28, 0.16}, {0.30, 0.45, 0.30}, {0.55, 0.45, 0.30}, kTeal,
-                     Hair::Ponytail, Accessory::Glasses};
+const Look kPartner1{{0.90, 0.76, 0.66}, {0.78, 0.78, 0.80}, {0.30, 0.40, 0.30}, {0.40, 0.32, 0.22}, kTeal,
+                     Hair::Spiky, Accessory::Beard};
 const Look kBoss7{{0.95, 0.92, 0.96}, {0.55, 0.20, 0.65}, {0.95, 0.85, 0.20}, {0.40, 0.12, 0.50}, kGold,
                   Hair::Spiky, Accessory::Mask};
 const Look kBoss1{{0.85, 0.70, 0.62}, {0.20, 0.12, 0.12}, {0.95, 0.25, 0.10}, {0.30, 0.10, 0.12}, kGold,
@@ -24,7 +24,9 @@ const Look kBoss9{{0.92, 0.80, 0.72}, {0.30, 0.32, 0.45}, {0.35, 0.55, 0.95}, {0
 const Look kBoss10{{0.97, 0.95, 0.98}, {0.85, 0.88, 1.00}, {0.55, 0.45, 0.95}, {0.22, 0.18, 0.45}, kSilver,
                    Hair::Long, Accessory::Crown};
 const Look kBoss8{{0.88, 0.84, 0.92}, {0.10, 0.06, 0.14}, {0.95, 0.10, 0.35}, {0.10, 0.04, 0.14}, kViolet,
-                  Hair::Long, Accessory::Crown};
+                  Hair::Long, Accessory::Mask};
+const Look kBoss8Unmasked{{0.88, 0.84, 0.92}, {0.10, 0.06, 0.14}, {0.95, 0.10, 0.35}, {0.10, 0.04, 0.14}, kViolet,
+                          Hair::Long, Accessory::Crown};
 }  // namespace cast
 
 namespace {
@@ -308,6 +310,22 @@ void accessory(cairo_t* cr, const Look& look) {
             cairo_fill(cr);
         }
         break;
+    case Accessory::Beard:
+        // A craftsman's white beard and moustache over the chin, bushy brows above the eyes.
+        cairo_move_to(cr, 40, 70);
+        cairo_curve_to(cr, 42, 100, 56, 112, 64, 114);
+        cairo_curve_to(cr, 72, 112, 86, 100, 88, 70);
+        cairo_curve_to(cr, 80, 84, 48, 84, 40, 70);
+        cairo_close_path(cr);
+        setColour(cr, {0.94, 0.94, 0.96});
+        cairo_fill(cr);
+        for (int side = -1; side <= 1; side += 2) {
+            ellipsePath(cr, 64 + side * 8, 79, 9, 3.5);
+            cairo_fill(cr);
+            ellipsePath(cr, 64 + side * 13, 47, 9, 3);
+            cairo_fill(cr);
+        }
+        break;
     case Accessory::None: break;
     }
 }
@@ -415,8 +433,8 @@ void muzzle(cairo_t* cr, Colour body, Colour trim, int phase) {
     glow(cr, 60, 20, 2.5 + (phase % 2) * 0.6, trim, 1.0, 0.5);
 }
 
-// The keeper's craft: a lacquered skiff with a paper lantern slung beneath and ribbon streamers.
-void craftKeeper(cairo_t* cr, CraftPose pose, int phase) {
+// The courier's craft, the Swallow: a lacquered skiff with a lantern slung beneath and ribbon streamers.
+void craftSwallow(cairo_t* cr, CraftPose pose, int phase) {
     const double wave = std::sin(phase * M_PI / 2);
     const double tilt = pose == CraftPose::Right ? 0.07 : pose == CraftPose::Left ? -0.09 : 0.0;
     cairo_save(cr);
@@ -463,7 +481,7 @@ void craftKeeper(cairo_t* cr, CraftPose pose, int phase) {
     starPath(cr, 61, 17.5, 3, 1.2, 4, 0);
     setColour(cr, palette::kGold);
     cairo_fill(cr);
-    // Canopy with the keeper inside.
+    // Canopy with the courier inside.
     ellipsePath(cr, 33, 22, 9, 6.5);
     setColour(cr, {0.45, 0.62, 0.90}, 0.55);
     cairo_fill(cr);
@@ -486,68 +504,61 @@ void craftKeeper(cairo_t* cr, CraftPose pose, int phase) {
     glow(cr, 38.5, 35.5, 3.2, palette::kWhite, 1.0, 0.6);
 }
 
-// The tinker's craft: a silver gear-disc with a teal canopy, rotor fins and a brass tail.
-void craftTinker(cairo_t* cr, CraftPose pose, int phase) {
+// The keeper's craft: a silver-trimmed lantern boat, its great teal lantern over the core and a
+// swan-neck prow rising to the muzzle.
+void craftLanternBoat(cairo_t* cr, CraftPose pose, int phase) {
+    const double wave = std::sin(phase * M_PI / 2);
     const double tilt = pose == CraftPose::Right ? 0.08 : pose == CraftPose::Left ? -0.1 : 0.0;
     cairo_save(cr);
     cairo_translate(cr, 38.5, 35.5);
     cairo_rotate(cr, tilt);
     cairo_translate(cr, -38.5, -35.5);
     const double flame = pose == CraftPose::Right ? 12 : pose == CraftPose::Left ? 5 : 8;
-    glow(cr, 10, 36, flame + phase * 0.5, palette::kTeal, 0.95);
-    glow(cr, 10, 36, 3, palette::kWhite, 1.0, 0.5);
-    // Tail boom and fins.
-    cairo_move_to(cr, 24, 33);
-    cairo_line_to(cr, 8, 22);
-    cairo_line_to(cr, 12, 36);
-    cairo_line_to(cr, 8, 50);
-    cairo_line_to(cr, 24, 39);
-    cairo_close_path(cr);
-    setColour(cr, {0.72, 0.56, 0.30});
-    cairo_fill_preserve(cr);
+    glow(cr, 9, 44, flame + phase * 0.5, palette::kTeal, 0.95);
+    glow(cr, 9, 44, 3, palette::kWhite, 1.0, 0.5);
+    // Oar-fins at the stern.
+    for (int i = 0; i < 2; ++i) {
+        cairo_move_to(cr, 16, 42);
+        cairo_line_to(cr, 4, 34 + i * 14 + wave * 1.5);
+        cairo_line_to(cr, 9, 40 + i * 6);
+        cairo_close_path(cr);
+        setColour(cr, palette::kSilver);
+        cairo_fill(cr);
+    }
+    // Swan-neck prow ending at the muzzle.
+    cairo_move_to(cr, 50, 44);
+    cairo_curve_to(cr, 60, 40, 54, 26, 60, 20);
     setColour(cr, palette::kInk);
-    cairo_set_line_width(cr, 1.0);
+    cairo_set_line_width(cr, 4.5);
     cairo_stroke(cr);
-    muzzle(cr, {0.55, 0.60, 0.68}, palette::kTeal, phase);
-    // Gear disc, turning a tooth every idle row.
-    cairo_save(cr);
-    cairo_translate(cr, 38.5, 35.5);
-    cairo_rotate(cr, phase * M_PI / 20);
-    starPath(cr, 0, 0, 18, 15, 12, 0);
-    cairo_restore(cr);
-    cairo_pattern_t* disc = cairo_pattern_create_radial(33, 30, 2, 38.5, 35.5, 18);
-    cairo_pattern_add_color_stop_rgb(disc, 0, 0.97, 0.98, 1.0);
-    cairo_pattern_add_color_stop_rgb(disc, 1, 0.42, 0.47, 0.58);
-    cairo_set_source(cr, disc);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(disc);
-    setColour(cr, palette::kInk);
-    cairo_set_line_width(cr, 1.1);
-    cairo_stroke(cr);
-    cairo_arc(cr, 38.5, 35.5, 11, 0, 2 * M_PI);
-    setColour(cr, {0.30, 0.36, 0.46});
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
-    // Nose cone toward the right.
-    cairo_move_to(cr, 54, 30);
-    cairo_line_to(cr, 63, 35.5);
-    cairo_line_to(cr, 54, 41);
-    cairo_close_path(cr);
-    setColour(cr, palette::kTeal);
-    cairo_fill_preserve(cr);
-    setColour(cr, palette::kInk);
-    cairo_stroke(cr);
-    // Canopy dome with the tinker, above the core.
-    ellipsePath(cr, 40, 22, 8.5, 6);
-    setColour(cr, {0.40, 0.92, 0.88}, 0.55);
-    cairo_fill(cr);
-    pilotHead(cr, 40, 21.5, cast::kPilot1);
-    ellipsePath(cr, 40, 22, 8.5, 6);
+    cairo_move_to(cr, 50, 44);
+    cairo_curve_to(cr, 60, 40, 54, 26, 60, 20);
     setColour(cr, palette::kSilver);
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+    glow(cr, 60, 20, 3 + (phase % 2) * 0.6, palette::kTeal, 1.0, 0.5);
+    // The keeper behind the lantern.
+    pilotHead(cr, 22, 33, cast::kPilot1);
+    // Hull.
+    cairo_move_to(cr, 12, 40);
+    cairo_line_to(cr, 56, 40);
+    cairo_curve_to(cr, 54, 48, 44, 52, 22, 51);
+    cairo_curve_to(cr, 16, 50, 13, 46, 12, 40);
+    cairo_close_path(cr);
+    cairo_pattern_t* hull = cairo_pattern_create_linear(0, 40, 0, 52);
+    cairo_pattern_add_color_stop_rgb(hull, 0, 0.20, 0.70, 0.68);
+    cairo_pattern_add_color_stop_rgb(hull, 1, 0.04, 0.22, 0.26);
+    cairo_set_source(cr, hull);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(hull);
+    setColour(cr, palette::kInk);
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
+    fillRect(cr, 12, 40, 44, 1.5, palette::kSilver);
     cairo_restore(cr);
-    glow(cr, 38.5, 35.5, 6.5, palette::kTeal, 1.0, 0.3);
+    // The great lantern over the core: the craft's hit point.
+    glow(cr, 38.5, 33.5, 16, palette::kTeal, 0.5 + 0.1 * wave);
+    lantern(cr, 38.5, 33.5, 17, 17, {0.45, 0.90, 0.85}, 0.85 + 0.15 * wave);
     glow(cr, 38.5, 35.5, 3.2, palette::kWhite, 1.0, 0.7);
 }
 
@@ -562,8 +573,8 @@ void drawCraft(cairo_t* cr, double x, double y, int character, CraftPose pose, i
                      : pose == CraftPose::Release2 ? 3 : pose == CraftPose::Release3 ? 4 : 0;
     const Colour aura = character == 0 ? palette::kGold : palette::kTeal;
     if (charge > 0) glow(cr, 36, 34, 16 + charge * 3 + phase, aura, 0.35 + charge * 0.1);
-    if (character == 0) craftKeeper(cr, pose, phase);
-    else craftTinker(cr, pose, phase);
+    if (character == 0) craftSwallow(cr, pose, phase);
+    else craftLanternBoat(cr, pose, phase);
     if (charge > 1) {
         starPath(cr, 58, 20, 3 + charge * 2, 1.5, 4, phase * 0.2);
         setColour(cr, palette::kWhite, 0.9);

@@ -8,7 +8,7 @@
 namespace art {
 
 enum class Hair { Long, Bob, TwinTails, Ponytail, Spiky };
-enum class Accessory { None, Ribbon, Goggles, FoxEars, Horns, Crown, Hat, Glasses, Mask };
+enum class Accessory { None, Ribbon, Goggles, FoxEars, Horns, Crown, Hat, Glasses, Mask, Beard };
 enum class Expression { Neutral, Smile, Angry, Surprised, Sad, Determined, Joy, Hurt };
 
 struct Look {
@@ -18,15 +18,16 @@ struct Look {
 };
 
 namespace cast {
-extern const Look kPilot0;    // shrine-lantern keeper: black-violet hair, vermilion and gold
-extern const Look kPilot1;    // clockwork tinker: silver hair, teal and silver
-extern const Look kPartner0;  // the keeper's fox-spirit companion
-extern const Look kPartner1;  // the tinker's bespectacled mechanic friend
-extern const Look kBoss7;     // the masked jester who turns the controls around
-extern const Look kBoss1;     // the horned general of the large boss
-extern const Look kBoss9;     // the gunship's captain
-extern const Look kBoss10;    // the moon priestess of the orbit boss
-extern const Look kBoss8;     // the shadow queen of the final boss
+extern const Look kPilot0;    // Hibana the night courier: dark bob, aviator goggles, vermilion and gold
+extern const Look kPilot1;    // Yoi the lantern keeper: long silver hair, teal ribbon, paper-white robe
+extern const Look kPartner0;  // Komachi, who guides Hibana over the radio
+extern const Look kPartner1;  // Gensai, the old craftsman who keeps Yoi's lantern boat flying
+extern const Look kBoss7;     // Sakasa, the masked jester who turns the controls around
+extern const Look kBoss1;     // Gouka, the horned general of the war-lantern
+extern const Look kBoss9;     // Kurogane, captain of the iron gunship
+extern const Look kBoss10;    // Rinne, the moon priestess of the orbit
+extern const Look kBoss8;     // Tobari, the veiled mistress of the curtain, masked
+extern const Look kBoss8Unmasked;
 }  // namespace cast
 
 // A bust in a square box of `size` pixels: head, shoulders and the expression.

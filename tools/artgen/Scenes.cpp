@@ -86,7 +86,7 @@ void drawCutinScene(cairo_t* cr, int character) {
         cairo_stroke(cr);
     }
     // The strip's vertical word, on the right edge of the composition.
-    const char* word[2] = {character == 0 ? "灯" : "歯", character == 0 ? "火" : "車"};
+    const char* word[2] = {character == 0 ? "火" : "灯", character == 0 ? "花" : "守"};
     for (int i = 0; i < 2; ++i)
         caption(cr, word[i], 528, 80 + i * 130, 100, 120, kPaper, accent, 96, true);
 }

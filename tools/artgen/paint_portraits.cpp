@@ -1,6 +1,8 @@
-// fontwind.pac: conversation portraits, 16 cells of 128x128 on each sheet.
-// Sheet 0 is the player's pilot (cells 0-7 the keeper, 9-15 the tinker); sheet 1 the other speaker:
-// partners on 0-3 and 9-11, bosses defeated on 4-7, the final boss on 8, bosses arriving on 12-15.
+// fontwind.pac: conversation portraits, 16 cells of 128x128 on each sheet, in the cells the story text
+// asks for. Upper sheet: Hibana on 0-7 (0 plain, 1 grinning, 2 fierce, 3 startled, 4 downcast), Yoi on
+// 9-15 (9 plain, 10 smiling, 11 resolute, 12 startled, 13 sorrowful). Lower sheet: Komachi on 0, 2, 3,
+// Gensai on 1, 10, 11, the bosses defeated on 4-7, Tobari masked on 8 and unmasked on 9, the bosses
+// arriving on 12-15.
 #include "Figures.h"
 #include "Sheet.h"
 
@@ -22,18 +24,18 @@ const Cell kSheet0[16] = {
     {&cast::kPilot0, E::Sad, palette::kVermilion},       {&cast::kPilot0, E::Determined, palette::kVermilion},
     {&cast::kPilot0, E::Joy, palette::kVermilion},       {&cast::kPilot0, E::Hurt, palette::kVermilion},
     {&cast::kPilot0, E::Neutral, palette::kGold},        {&cast::kPilot1, E::Neutral, palette::kTeal},
-    {&cast::kPilot1, E::Smile, palette::kTeal},          {&cast::kPilot1, E::Angry, palette::kTeal},
+    {&cast::kPilot1, E::Smile, palette::kTeal},          {&cast::kPilot1, E::Determined, palette::kTeal},
     {&cast::kPilot1, E::Surprised, palette::kTeal},      {&cast::kPilot1, E::Sad, palette::kTeal},
-    {&cast::kPilot1, E::Determined, palette::kTeal},     {&cast::kPilot1, E::Joy, palette::kTeal},
+    {&cast::kPilot1, E::Angry, palette::kTeal},          {&cast::kPilot1, E::Joy, palette::kTeal},
 };
 
 const Cell kSheet1[16] = {
-    {&cast::kPartner0, E::Smile, palette::kAmber},      {&cast::kPartner0, E::Surprised, palette::kAmber},
-    {&cast::kPartner0, E::Neutral, palette::kAmber},    {&cast::kPartner0, E::Determined, palette::kAmber},
+    {&cast::kPartner0, E::Smile, palette::kAmber},      {&cast::kPartner1, E::Joy, palette::kTeal},
+    {&cast::kPartner0, E::Neutral, palette::kAmber},    {&cast::kPartner0, E::Sad, palette::kAmber},
     {&cast::kBoss7, E::Hurt, palette::kViolet},         {&cast::kBoss9, E::Hurt, palette::kBulletBlue},
     {&cast::kBoss10, E::Sad, palette::kSilver},         {&cast::kBoss1, E::Hurt, palette::kVermilion},
-    {&cast::kBoss8, E::Angry, palette::kLacquer},       {&cast::kPartner1, E::Smile, palette::kTeal},
-    {&cast::kPartner1, E::Surprised, palette::kTeal},   {&cast::kPartner1, E::Neutral, palette::kTeal},
+    {&cast::kBoss8, E::Angry, palette::kLacquer},       {&cast::kBoss8Unmasked, E::Sad, palette::kLacquer},
+    {&cast::kPartner1, E::Sad, palette::kTeal},         {&cast::kPartner1, E::Neutral, palette::kTeal},
     {&cast::kBoss7, E::Smile, palette::kViolet},        {&cast::kBoss1, E::Angry, palette::kVermilion},
     {&cast::kBoss9, E::Determined, palette::kBulletBlue}, {&cast::kBoss10, E::Neutral, palette::kSilver},
 };
