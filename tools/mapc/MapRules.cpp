@@ -74,7 +74,7 @@ void checkCrawler(const Stage& s, const MapCharSource& c, std::vector<Diagnostic
         fail(out, s, c.line, "crawler", "a crawler starts on a cell corner: x and y multiples of 32");
         return;
     }
-    if (c.param2 < -1 || (c.param2 + 1) % kTileSize != 0) {
+    if (c.param2 < -1 || (c.param2 != -1 && c.param2 % kTileSize != kTileSize - 1)) {
         fail(out, s, c.line, "crawler", "a crawler's param2 must be 32k - 1 so it turns on cell corners");
         return;
     }

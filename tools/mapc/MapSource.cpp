@@ -103,6 +103,10 @@ bool positionField(Reader& r, int line, const std::map<std::string, std::string>
     }
     int v = 0;
     if (!intField(r, line, fields, pixels ? pixelKey : tileKey, v)) return false;
+    if (!pixels && (v < -kMaxColumns || v > kMaxColumns)) {
+        r.fail(r.path, line, "char-position", "'" + tileKey + "' lies far outside any map");
+        return false;
+    }
     value = pixels ? v : v * kTileSize;
     return true;
 }
@@ -111,7 +115,11 @@ void readLegend(Reader& r, const std::string& file, int line, const std::vector<
     const bool family = words.size() == 4 && words[2] == "family";
     int tile = 0;
     if ((words.size() != 3 && !family) || words[1].size() != 1 || !parseInt(words.back(), tile)) {
-        r.fail(file, line, "syntax", "expected 'legend C TILE' or 'legend C family FIRST'");
+        r.fail(file, line, "syntax", "expected 'legend C TILE' or 'legend C family FIRST' ('#' starts a comment, so it cannot be C)");
+        return;
+    }
+    if (tile < 0 || tile > 255) {
+        r.fail(file, line, "legend", "tile " + std::to_string(tile) + " is not on the 16 x 16 tile sheet");
         return;
     }
     const int last = family ? tile + kFamilyPieces - 1 : tile;
