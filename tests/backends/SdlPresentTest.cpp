@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <cstdlib>
 #include <vector>
 
 #include "platform/SdlBackend.h"
@@ -37,6 +38,8 @@ TEST(SdlPresent, LetterboxKeepsTheAspectAndFindsTheIntegerMultiple)
 
 TEST(SdlPresent, WindowShowsTheFrameAsItIs)
 {
+    // The software renderer draws into the dummy window's surface, which can be read back.
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
     SDL_Window* window = SDL_CreateWindow("t", 0, 0, 640, 480, 0);
     ASSERT_NE(window, nullptr) << SDL_GetError();
