@@ -12,29 +12,16 @@
 #include <string>
 #include <vector>
 
-#include "Catalog.h"
-#include "Image.h"
+#include "ArtFiles.h"
 #include "data/Archive.h"
 #include "platform/Device.h"
 
 namespace {
 
-const art::Catalog& catalog() {
-    static art::Catalog loaded;
-    static bool ready = false;
-    if (!ready) {
-        std::string error;
-        ready = art::loadCatalog(LNF_ART_CATALOG, loaded, error);
-        EXPECT_TRUE(ready) << error;
-    }
-    return loaded;
-}
+const art::Catalog& catalog() { return artCatalog(); }
 
 art::Image picture(const art::Archive& archive, const art::Entry& entry) {
-    art::Image image;
-    std::string error;
-    EXPECT_TRUE(art::readPng(std::string(LNF_ART_DIR) + "/" + art::pngName(archive, entry), image, error)) << error;
-    return image;
+    return builtPicture(archive.name, entry.index);
 }
 
 std::vector<std::uint8_t> fileBytes(const std::string& path) {

@@ -1,7 +1,10 @@
 // The catalog parser: what it accepts, what it refuses, and the shipped catalog's archive table.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Catalog.h"
 
@@ -81,6 +84,67 @@ TEST(ArtCatalog, ShippedCatalogListsEveryArchiveWithItsKeyAndEntryCount) {
         EXPECT_EQ(entry.width, 512);
         EXPECT_EQ(entry.height, 512);
     }
+}
+
+TEST(ArtCatalog, ShippedEntrySizesAreTheOnesTheDrawingCodeAssumes) {
+    struct Expected {
+        const char* archive;
+        std::vector<std::pair<int, int>> sizes;
+    };
+    const std::pair<int, int> k512{512, 512}, k256{256, 256}, k128{128, 128}, k64{64, 64}, k32{32, 32},
+        k16{16, 16}, k8{8, 8};
+    const Expected expected[] = {
+        {"front", {k512, k512}},
+        {"map_b", {k512}},
+        {"p_pow", {k256}},
+        {"e_c", {k32, k512, k256, k256, k512, k512}},
+        {"e_s", {k32, k16, k16, k512}},
+        {"effect_cg", {k256, k512, k512, k8, k512, k8, k8, k64}},
+        {"fontwind", {k512, k512}},
+        {"backcg", {k512, k512, k512, k512, k512}},
+        {"p_sel", {k512, k512, k64, k64}},
+        {"p_p1", {k256, k256}},
+        {"p_p2", {k256, k256}},
+        {"p_s1", {{128, 64}, k256, k128, k64, k128, k128}},
+        {"p_s2", {k64, k256, k64, {128, 256}, k64}},
+        {"p_b1", {k512, k512}},
+        {"p_b2", {k512, k512}},
+        {"evcg", std::vector<std::pair<int, int>>(11, k512)},
+    };
+    art::Catalog catalog;
+    std::string error;
+    ASSERT_TRUE(art::loadCatalog(LNF_ART_CATALOG, catalog, error)) << error;
+    for (const Expected& e : expected) {
+        const art::Archive* archive = catalog.findArchive(e.archive);
+        ASSERT_NE(archive, nullptr) << e.archive;
+        ASSERT_EQ(archive->entries.size(), e.sizes.size()) << e.archive;
+        for (std::size_t i = 0; i < e.sizes.size(); ++i) {
+            EXPECT_EQ(archive->entries[i].width, e.sizes[i].first) << e.archive << " " << i;
+            EXPECT_EQ(archive->entries[i].height, e.sizes[i].second) << e.archive << " " << i;
+        }
+    }
+}
+
+// Rectangles of one entry overlap only where two users share texels on purpose.
+TEST(ArtCatalog, RectanglesOverlapOnlyWhereSharingIsIntended) {
+    const std::set<std::string> shared = {
+        "e_c 0 shard spawnerGlow", "e_c 5 core coreEye",       "p_s1 0 boltB beamBolt",
+        "p_s1 0 beamBolt chargeB", "p_s1 0 beamBolt pellet",
+    };
+    art::Catalog catalog;
+    std::string error;
+    ASSERT_TRUE(art::loadCatalog(LNF_ART_CATALOG, catalog, error)) << error;
+    std::set<std::string> found;
+    for (const art::Archive& archive : catalog.archives)
+        for (const art::Entry& entry : archive.entries)
+            for (std::size_t a = 0; a < entry.rects.size(); ++a)
+                for (std::size_t b = a + 1; b < entry.rects.size(); ++b) {
+                    const art::Rect& p = entry.rects[a];
+                    const art::Rect& q = entry.rects[b];
+                    if (p.x0 < q.x1 && q.x0 < p.x1 && p.y0 < q.y1 && q.y0 < p.y1)
+                        found.insert(archive.name + " " + std::to_string(entry.index) + " " + p.id + " " + q.id);
+                }
+    EXPECT_EQ(found, shared);
 }
 
 }  // namespace

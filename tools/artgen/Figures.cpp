@@ -49,7 +49,8 @@ void drawEyes(cairo_t* cr, const Look& look, Expression e) {
             cairo_stroke(cr);
         } else {
             const double open = e == Expression::Surprised ? 1.15 : e == Expression::Hurt ? 0.55
-                              : e == Expression::Angry ? 0.75 : 1.0;
+                              : e == Expression::Angry ? 0.7 : e == Expression::Smile ? 0.8
+                              : e == Expression::Determined ? 0.8 : e == Expression::Sad ? 0.85 : 1.0;
             ellipsePath(cr, cx, cy, 7, 8 * open);
             setColour(cr, palette::kWhite);
             cairo_fill_preserve(cr);
@@ -75,6 +76,22 @@ void drawEyes(cairo_t* cr, const Look& look, Expression e) {
             setColour(cr, palette::kInk);
             cairo_set_line_width(cr, 2.0);
             cairo_stroke(cr);
+            if (e == Expression::Smile) {
+                // Cheeks pushed up under the eyes.
+                cairo_move_to(cr, cx - 7, cy + 8);
+                cairo_curve_to(cr, cx - 3, cy + 4, cx + 3, cy + 4, cx + 7, cy + 8);
+                setColour(cr, look.skin);
+                cairo_set_line_width(cr, 3);
+                cairo_stroke(cr);
+            }
+            if (e == Expression::Sad && side == 1) {
+                cairo_move_to(cr, cx + 6, cy + 5);
+                cairo_curve_to(cr, cx + 3, cy + 11, cx + 9, cy + 11, cx + 6, cy + 5);
+                setColour(cr, {0.70, 0.88, 1.0});
+                cairo_fill(cr);
+                ellipsePath(cr, cx + 6, cy + 10, 2.5, 3.2);
+                cairo_fill(cr);
+            }
         }
         // Brows.
         double inner = 0, outer = 0;
@@ -101,12 +118,17 @@ void drawMouth(cairo_t* cr, Expression e) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     const double cx = 64, cy = 82;
     switch (e) {
-    case Expression::Smile: case Expression::Joy:
-        cairo_move_to(cr, cx - 6, cy - 1);
-        cairo_curve_to(cr, cx - 3, cy + 5, cx + 3, cy + 5, cx + 6, cy - 1);
+    case Expression::Smile: case Expression::Joy: {
+        const double w = e == Expression::Joy ? 9 : 7, d = e == Expression::Joy ? 10 : 7;
+        cairo_move_to(cr, cx - w, cy - 2);
+        cairo_curve_to(cr, cx - w / 2, cy + d, cx + w / 2, cy + d, cx + w, cy - 2);
         cairo_close_path(cr);
         cairo_fill(cr);
+        ellipsePath(cr, cx, cy + d * 0.45, w * 0.45, d * 0.22);
+        setColour(cr, {0.95, 0.50, 0.50});
+        cairo_fill(cr);
         break;
+    }
     case Expression::Surprised:
         ellipsePath(cr, cx, cy + 1, 3, 4);
         cairo_fill(cr);
