@@ -6,22 +6,19 @@
 
 namespace platform::text {
 
-bool findJapaneseFont(FontFile& file, std::string* error)
+namespace {
+
+// The best match for the pattern, if it covers Japanese.
+bool matchJapanese(FontFile& file)
 {
-    const auto fail = [&](const std::string& problem) {
-        if (error) *error = problem;
-        return false;
-    };
-    if (!FcInit()) return fail("fontconfig cannot start");
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("IPAGothic:lang=ja:spacing=mono"));
-    if (!pattern) return fail("fontconfig cannot parse the font pattern");
+    if (!pattern) return false;
     FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
     FcPattern* match = FcFontMatch(nullptr, pattern, &result);
     FcPatternDestroy(pattern);
-    const char* kNoFont = "no Japanese font installed (install fonts-ipafont-gothic)";
-    if (!match) return fail(kNoFont);
+    if (!match) return false;
     FcChar8* path = nullptr;
     FcCharSet* charset = nullptr;
     int index = 0;
@@ -34,7 +31,22 @@ bool findJapaneseFont(FontFile& file, std::string* error)
         file.index = index;
     }
     FcPatternDestroy(match);
-    return usable || fail(kNoFont);
+    return usable;
+}
+
+}  // namespace
+
+bool findJapaneseFont(FontFile& file, std::string* error)
+{
+    if (!FcInit()) {
+        if (error) *error = "fontconfig cannot start";
+        return false;
+    }
+    const bool found = matchJapanese(file);
+    // The face is opened by its path; nothing of fontconfig is needed after this.
+    FcFini();
+    if (!found && error) *error = "no Japanese font installed (install fonts-ipafont-gothic)";
+    return found;
 }
 
 }  // namespace platform::text
