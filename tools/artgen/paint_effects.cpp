@@ -2,6 +2,7 @@
 // hit-box marker and the confusion flash.
 #include <cmath>
 
+#include "Figures.h"
 #include "Fx.h"
 #include "Paint.h"
 #include "Sheet.h"
@@ -224,6 +225,14 @@ void titleSheet(const Sheet& sheet) {
     cairo_close_path(cr);
     setColour(cr, {0.06, 0.04, 0.12});
     cairo_fill(cr);
+    // The two pilots' craft crossing the sky, drawn large.
+    for (int character = 0; character < 2; ++character) {
+        cairo_save(cr);
+        cairo_translate(cr, character == 0 ? 330 : 225, character == 0 ? 50 : 118);
+        cairo_scale(cr, character == 0 ? 1.6 : 1.3, character == 0 ? 1.6 : 1.3);
+        drawCraft(cr, 0, 0, character, CraftPose::Right, 1 + character);
+        cairo_restore(cr);
+    }
     caption(cr, "ランタンフォール", 220, 200, 280, 60, kGold, kLacquer, 40, true);
     caption(cr, "LANTERNFALL", 250, 262, 220, 24, kPaper, kInk, 18);
 

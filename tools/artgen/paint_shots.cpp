@@ -33,13 +33,13 @@ void sheetA0(const Sheet& sheet) {
     sheet.rect("carrier");
     // The rectangles share their boundary rows (15, 31, 47): each bolt stays a row inside its own band.
     const Rect& tap = sheet.rect("tapB");
-    for (int f = 0; f < 2; ++f) bolt(cr, tap.cellX(f), tap.y0 + 1, 64, 8, f ? kSilver : kTeal, 0.2);
+    for (int f = 0; f < 2; ++f) bolt(cr, tap.cellX(f), tap.y0 + 1, 64, 8, f ? kPaper : kGold, 0.2);
     const Rect& boltB = sheet.rect("boltB");
-    for (int f = 0; f < 2; ++f) bolt(cr, boltB.cellX(f), boltB.y0 + 2, 64, 13, f ? kBulletBlue : kTeal, 0.3);
+    for (int f = 0; f < 2; ++f) bolt(cr, boltB.cellX(f), boltB.y0 + 2, 64, 13, f ? kGold : kAmber, 0.3);
     const Rect& beam = sheet.rect("beamBolt");
-    for (int f = 0; f < 2; ++f) bolt(cr, beam.cellX(f) + 8, beam.y0 + 2, 56, 13, f ? kGold : kAmber, 0.3);
+    for (int f = 0; f < 2; ++f) bolt(cr, beam.cellX(f) + 8, beam.y0 + 2, 56, 13, f ? kPaper : kVermilion, 0.3);
     const Rect& charged = sheet.rect("chargeB");
-    for (int f = 0; f < 2; ++f) bolt(cr, charged.cellX(f), charged.y0 + 2, 64, 14, f ? kWhite : kTeal, 0.35);
+    for (int f = 0; f < 2; ++f) bolt(cr, charged.cellX(f), charged.y0 + 2, 64, 14, f ? kAmber : kVermilion, 0.35);
     // The homing pellet sits at the rotating-beam bolt's left tip.
     const Rect& pellet = sheet.rect("pellet");
     glow(cr, pellet.x0 + 4, pellet.y0 + 2, 4.5, kAmber, 1.0, 0.5);
