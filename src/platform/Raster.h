@@ -77,7 +77,7 @@ struct TriangleSetup {
     Edge edges[3];
     int minX = 0, maxX = -1, minY = 0, maxY = -1;  // pixel bounds, clipped to the target
     Plane u, v;        // texel coordinates x 65536 (texel centres at .5)
-    Plane color[4];    // channels b, g, r, a x 65536, rounding included
+    Plane color[4];    // channels b, g, r, a x 65536, rounding included; Gouraud only
     bool linear = false;
 };
 

@@ -71,7 +71,9 @@ void shadeReference(const Target& target, const Texture* texture, const RasterSt
     uint32_t t = sampleReference(texture, state, tri.linear, u, v);
     uint32_t src[4];
     for (int c = 0; c < 4; ++c) {
-        uint32_t d = channelFromFixed(tri.color[c].at(px, py, setup.originX, setup.originY));
+        uint32_t d = setup.gouraud
+                         ? channelFromFixed(tri.color[c].at(px, py, setup.originX, setup.originY))
+                         : channelOf(setup.diffuse, c);
         src[c] = stageChannel(c == 3 ? state.alpha : state.color, channelOf(t, c), d);
     }
     uint32_t& pixel = target.pixels[size_t(py) * target.width + px];

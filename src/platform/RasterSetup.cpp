@@ -46,10 +46,15 @@ int64_t floorDiv(int64_t a, int64_t b) {
 }
 int64_t ceilDiv(int64_t a, int64_t b) { return -floorDiv(-a, b); }
 
+// Rounds half away from zero; |value| stays far below 2^53 here.
+int64_t roundToInt(double value) {
+    return value >= 0 ? int64_t(value + 0.5) : -int64_t(-value + 0.5);
+}
+
 uint32_t toFixed(double value) {
     if (!(value == value)) return 0;  // NaN
     value = std::clamp(value, -2147483647.0, 2147483647.0);
-    return uint32_t(int32_t(std::llround(value)));
+    return uint32_t(int32_t(roundToInt(value)));
 }
 
 double finiteOr(double value, double fallback) { return std::isfinite(value) ? value : fallback; }
@@ -104,8 +109,8 @@ void setupQuad(const Target& target, const Texture* texture, const RasterState& 
         if (std::isnan(quad[i].x) || std::isnan(quad[i].y)) return;
         double x = std::clamp(double(quad[i].x), -kCoordinateLimit, kCoordinateLimit);
         double y = std::clamp(double(quad[i].y), -kCoordinateLimit, kCoordinateLimit);
-        sx[i] = std::llround(x * kSubpixel);
-        sy[i] = std::llround(y * kSubpixel);
+        sx[i] = roundToInt(x * kSubpixel);
+        sy[i] = roundToInt(y * kSubpixel);
     }
     double texW = texture ? texture->width() : 1;
     double texH = texture ? texture->height() : 1;
@@ -181,7 +186,7 @@ void setupQuad(const Target& target, const Texture* texture, const RasterState& 
         fitPlane(in, out.originX, out.originY, 65536.0, 0.0, tri.u, &gux, &guy);
         for (int k = 0; k < 3; ++k) in.a[k] = tv[idx[k]] * texH;
         fitPlane(in, out.originX, out.originY, 65536.0, 0.0, tri.v, &gvx, &gvy);
-        for (int c = 0; c < 4; ++c) {
+        for (int c = 0; c < 4 && out.gouraud; ++c) {  // a single colour needs no planes
             for (int k = 0; k < 3; ++k) in.a[k] = channel[c][idx[k]];
             fitPlane(in, out.originX, out.originY, 65536.0, 32768.0, tri.color[c]);
         }
