@@ -181,7 +181,7 @@ bool readPng(const std::string& path, Image& out, std::string& error) {
         png_read_info(png, info);
         const png_uint_32 width = png_get_image_width(png, info);
         const png_uint_32 height = png_get_image_height(png, info);
-        if (width == 0 || height == 0 || width > 4096 || height > 4096) {
+        if (width == 0 || height == 0 || width > 16384 || height > 16384) {
             error = path + ": unreasonable size";
             ok = false;
         } else {

@@ -128,6 +128,24 @@ void lantern(cairo_t* cr, double cx, double cy, double w, double h, Colour paper
     fillRect(cr, cx - w * 0.28, cy + h / 2 - h * 0.04, w * 0.56, h * 0.12, palette::kInk);
 }
 
+namespace {
+
+// The scale that fits ink of inkW x inkH, plus its outline, inside a w x h box. The outline is a ninth
+// of the font size, at least one texel once scaled; it reaches that far past the ink on every side and
+// antialiasing one texel more. `lineOut` receives the outline width in texels.
+double fitScale(double inkW, double inkH, double w, double h, double sizePx, double& lineOut) {
+    const double outline = sizePx / 9;
+    double scale = 1.0;
+    if (inkW > 0) scale = std::fmin(scale, (w - 2) / (inkW + 2 * outline));
+    if (inkH > 0) scale = std::fmin(scale, (h - 2) / (inkH + 2 * outline));
+    lineOut = std::fmax(1.0, outline * scale);
+    if (inkW > 0) scale = std::fmin(scale, (w - 2 - 2 * lineOut) / inkW);
+    if (inkH > 0) scale = std::fmin(scale, (h - 2 - 2 * lineOut) / inkH);
+    return std::fmax(scale, 0.05);
+}
+
+}  // namespace
+
 void caption(cairo_t* cr, const char* text, double x, double y, double w, double h, Colour fill,
              Colour outline, double sizePx, bool mincho) {
     PangoLayout* layout = pango_cairo_create_layout(cr);
@@ -138,18 +156,15 @@ void caption(cairo_t* cr, const char* text, double x, double y, double w, double
     pango_layout_set_text(layout, text, -1);
     PangoRectangle ink, logical;
     pango_layout_get_pixel_extents(layout, &ink, &logical);
-    const double outlineWidth = std::fmax(1.0, sizePx / 9);
-    const double room = outlineWidth * 2;
-    double scale = 1.0;
-    if (ink.width > 0 && ink.width + room > w) scale = (w - room) / ink.width;
-    if (ink.height > 0 && (ink.height + room) * scale > h) scale = (h - room) / ink.height;
+    double lineOut = 0;
+    const double scale = fitScale(ink.width, ink.height, w, h, sizePx, lineOut);
     cairo_save(cr);
     cairo_translate(cr, x + w / 2, y + h / 2);
     cairo_scale(cr, scale, scale);
     cairo_translate(cr, -(ink.x + ink.width / 2.0), -(ink.y + ink.height / 2.0));
     pango_cairo_layout_path(cr, layout);
     setColour(cr, outline);
-    cairo_set_line_width(cr, outlineWidth * 2 / scale);
+    cairo_set_line_width(cr, lineOut * 2 / scale);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke_preserve(cr);
     setColour(cr, fill);
@@ -164,7 +179,6 @@ void glyphRow(cairo_t* cr, const Rect& strip, const char* const* glyphs, Colour 
     PangoFontDescription* font = pango_font_description_from_string("IPAGothic");
     pango_font_description_set_absolute_size(font, sizePx * PANGO_SCALE);
     pango_font_description_set_weight(font, PANGO_WEIGHT_BOLD);
-    const double outlineWidth = std::fmax(1.0, sizePx / 9);
     // The union of every glyph's ink decides one scale and one vertical placement for all.
     int top = 1 << 20, bottom = -(1 << 20), widest = 0;
     for (int i = 0; i < strip.cells; ++i) {
@@ -173,15 +187,19 @@ void glyphRow(cairo_t* cr, const Rect& strip, const char* const* glyphs, Colour 
         pango_layout_set_text(layout, glyphs[i], -1);
         PangoRectangle ink, logical;
         pango_layout_get_pixel_extents(layout, &ink, &logical);
-        top = std::min(top, ink.y);
-        bottom = std::max(bottom, ink.y + ink.height);
-        widest = std::max(widest, ink.width);
+        if (ink.width > 0 && ink.height > 0) {
+            top = std::min(top, ink.y);
+            bottom = std::max(bottom, ink.y + ink.height);
+            widest = std::max(widest, ink.width);
+        }
         g_object_unref(layout);
     }
-    const double room = outlineWidth * 2;
-    double scale = 1.0;
-    if (widest > 0) scale = std::fmin(scale, (strip.cellWidth() - room) / widest);
-    if (bottom > top) scale = std::fmin(scale, (strip.height() - room) / (bottom - top));
+    if (bottom <= top) {
+        pango_font_description_free(font);
+        return;
+    }
+    double lineOut = 0;
+    const double scale = fitScale(widest, bottom - top, strip.cellWidth(), strip.height(), sizePx, lineOut);
     for (int i = 0; i < strip.cells; ++i) {
         PangoLayout* layout = pango_cairo_create_layout(cr);
         pango_layout_set_font_description(layout, font);
@@ -194,7 +212,7 @@ void glyphRow(cairo_t* cr, const Rect& strip, const char* const* glyphs, Colour 
         cairo_translate(cr, -(ink.x + ink.width / 2.0), -(top + bottom) / 2.0);
         pango_cairo_layout_path(cr, layout);
         setColour(cr, outline);
-        cairo_set_line_width(cr, outlineWidth * 2 / scale);
+        cairo_set_line_width(cr, lineOut * 2 / scale);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
         cairo_stroke_preserve(cr);
         setColour(cr, fill);
