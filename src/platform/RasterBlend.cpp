@@ -3,7 +3,23 @@
 #include "platform/RasterSimd.h"
 #include "platform/RasterSpan.h"
 
+#ifdef __x86_64__
+#include <immintrin.h>
+#endif
+
 namespace platform::raster {
+
+bool g_wideVectors = wideVectorsAvailable();
+
+bool wideVectorsAvailable() {
+#ifdef __x86_64__
+    return __builtin_cpu_supports("avx2");
+#else
+    return false;
+#endif
+}
+
+void setWideVectors(bool enabled) { g_wideVectors = enabled && wideVectorsAvailable(); }
 
 namespace {
 
@@ -57,9 +73,67 @@ __m128i blendHalf(__m128i s16, __m128i d16) {
 }
 #endif
 
+#ifdef __x86_64__
+#define LNF_AVX2 __attribute__((target("avx2")))
+
+template <Factor F>
+LNF_AVX2 __m256i scaledWide(__m256i value, __m256i src, __m256i srcAlpha) {
+    const __m256i k255 = _mm256_set1_epi16(255);
+    auto mul = [](__m256i a, __m256i b) LNF_AVX2 {
+        __m256i x = _mm256_add_epi16(_mm256_mullo_epi16(a, b), _mm256_set1_epi16(128));
+        return _mm256_srli_epi16(_mm256_add_epi16(x, _mm256_srli_epi16(x, 8)), 8);
+    };
+    if constexpr (F == Factor::Zero) return _mm256_setzero_si256();
+    if constexpr (F == Factor::One) return value;
+    if constexpr (F == Factor::SrcColor) return mul(value, src);
+    if constexpr (F == Factor::InvSrcColor) return mul(value, _mm256_sub_epi16(k255, src));
+    if constexpr (F == Factor::SrcAlpha) return mul(value, srcAlpha);
+    if constexpr (F == Factor::InvSrcAlpha) return mul(value, _mm256_sub_epi16(k255, srcAlpha));
+    return _mm256_setzero_si256();
+}
+
+template <Factor FS, Factor FD>
+LNF_AVX2 __m256i blendHalfWide(__m256i s16, __m256i d16) {
+    __m256i a = _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(s16, 0xFF), 0xFF);
+    return _mm256_adds_epu16(scaledWide<FS>(s16, s16, a), scaledWide<FD>(d16, s16, a));
+}
+
+// Eight pixels at a time; returns how many pixels it blended.
+template <Factor FS, Factor FD>
+LNF_AVX2 int blendSpanWide(uint32_t* dst, const uint32_t* src, int n) {
+    const __m256i opaque = _mm256_set1_epi32(int(0xFF000000u));
+    const __m256i zero = _mm256_setzero_si256();
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i));
+        __m256i* out = reinterpret_cast<__m256i*>(dst + i);
+        if constexpr (FS == Factor::SrcAlpha && FD == Factor::InvSrcAlpha) {
+            __m256i alpha = _mm256_srli_epi32(s, 24);
+            if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(alpha, _mm256_set1_epi32(255))) == -1) {
+                _mm256_storeu_si256(out, _mm256_or_si256(s, opaque));
+                continue;
+            }
+            if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(alpha, zero)) == -1) continue;
+        }
+        __m256i d = _mm256_loadu_si256(out);
+        if constexpr (FS == Factor::One && FD == Factor::One) {
+            _mm256_storeu_si256(out, _mm256_or_si256(_mm256_adds_epu8(s, d), opaque));
+            continue;
+        }
+        __m256i lo = blendHalfWide<FS, FD>(_mm256_unpacklo_epi8(s, zero), _mm256_unpacklo_epi8(d, zero));
+        __m256i hi = blendHalfWide<FS, FD>(_mm256_unpackhi_epi8(s, zero), _mm256_unpackhi_epi8(d, zero));
+        _mm256_storeu_si256(out, _mm256_or_si256(_mm256_packus_epi16(lo, hi), opaque));
+    }
+    return i;
+}
+#endif
+
 template <Factor FS, Factor FD>
 void blendSpan(uint32_t* dst, const uint32_t* src, int n) {
     int i = 0;
+#ifdef __x86_64__
+    if (g_wideVectors) i = blendSpanWide<FS, FD>(dst, src, n);
+#endif
 #ifdef __SSE2__
     const __m128i opaque = _mm_set1_epi32(int(0xFF000000u));
     for (; i + 4 <= n; i += 4) {

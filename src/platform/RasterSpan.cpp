@@ -6,6 +6,14 @@
 
 #include "platform/RasterSimd.h"
 
+#ifdef __x86_64__
+#include <immintrin.h>
+#define LNF_AVX2 __attribute__((target("avx2")))
+// The 256-bit helpers below are internal to this file, so the calling
+// convention of vector returns that the compiler warns about never matters.
+#pragma GCC diagnostic ignored "-Wpsabi"
+#endif
+
 namespace platform::raster {
 
 namespace {
@@ -61,11 +69,58 @@ const uint32_t* fetchPoint(const Texture& tex, const RasterState& st, uint32_t u
     return b.texels;
 }
 
+#ifdef __x86_64__
+LNF_AVX2 __m256i lerpWide(__m256i a, __m256i b, __m256i f, __m256i g) {
+    __m256i x = _mm256_add_epi16(_mm256_mullo_epi16(a, g), _mm256_mullo_epi16(b, f));
+    return _mm256_srli_epi16(_mm256_add_epi16(x, _mm256_set1_epi16(128)), 8);
+}
+
+// Eight pixels at a time of bilinearUnitStep below; returns how many it did.
+LNF_AVX2 int bilinearUnitStepWide(const uint32_t* a, const uint32_t* b, uint32_t fx, uint32_t fy,
+                                  int n, uint32_t* out) {
+    const __m256i f = _mm256_set1_epi16(short(fx)), g = _mm256_set1_epi16(short(256 - fx));
+    const __m256i fv = _mm256_set1_epi16(short(fy)), gv = _mm256_set1_epi16(short(256 - fy));
+    const __m256i zero = _mm256_setzero_si256();
+    auto load = [](const uint32_t* p) LNF_AVX2 {
+        return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    };
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        __m256i a0 = load(a + i), a1 = load(a + i + 1), b0 = load(b + i), b1 = load(b + i + 1);
+        __m256i lo = lerpWide(lerpWide(_mm256_unpacklo_epi8(a0, zero), _mm256_unpacklo_epi8(b0, zero), fv, gv),
+                              lerpWide(_mm256_unpacklo_epi8(a1, zero), _mm256_unpacklo_epi8(b1, zero), fv, gv), f, g);
+        __m256i hi = lerpWide(lerpWide(_mm256_unpackhi_epi8(a0, zero), _mm256_unpackhi_epi8(b0, zero), fv, gv),
+                              lerpWide(_mm256_unpackhi_epi8(a1, zero), _mm256_unpackhi_epi8(b1, zero), fv, gv), f, g);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), _mm256_packus_epi16(lo, hi));
+    }
+    return i;
+}
+
+// The rows of a scaled run blended into columns, eight at a time.
+LNF_AVX2 int blendRowsWide(const uint32_t* a, const uint32_t* b, uint32_t fy, int count,
+                           uint32_t* out) {
+    const __m256i fv = _mm256_set1_epi16(short(fy)), gv = _mm256_set1_epi16(short(256 - fy));
+    const __m256i zero = _mm256_setzero_si256();
+    int j = 0;
+    for (; j + 8 <= count; j += 8) {
+        __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a + j));
+        __m256i y = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b + j));
+        __m256i lo = lerpWide(_mm256_unpacklo_epi8(x, zero), _mm256_unpacklo_epi8(y, zero), fv, gv);
+        __m256i hi = lerpWide(_mm256_unpackhi_epi8(x, zero), _mm256_unpackhi_epi8(y, zero), fv, gv);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + j), _mm256_packus_epi16(lo, hi));
+    }
+    return j;
+}
+#endif
+
 // a and b hold count + 1 texels of two rows; the filter weights are the same
 // for every pixel, as for an unscaled axis-aligned sprite.
 void bilinearUnitStep(const uint32_t* a, const uint32_t* b, uint32_t fx, uint32_t fy, int n,
                       uint32_t* out) {
     int i = 0;
+#ifdef __x86_64__
+    if (g_wideVectors) i = bilinearUnitStepWide(a, b, fx, fy, n, out);
+#endif
 #ifdef __SSE2__
     const __m128i f = _mm_set1_epi16(short(fx)), g = _mm_set1_epi16(short(256 - fx));
     const __m128i fv = _mm_set1_epi16(short(fy)), gv = _mm_set1_epi16(short(256 - fy));
@@ -180,6 +235,9 @@ bool fetchLinearColumns(const Texture& tex, const RasterState& st, uint32_t u, u
     rowB = addressedRun(rowB, w, st.wrapU, lo, count, b.rowB);
     uint32_t* columns = b.columns;
     int j = 0;
+#ifdef __x86_64__
+    if (g_wideVectors) j = blendRowsWide(rowA, rowB, fy, count, columns);
+#endif
 #ifdef __SSE2__
     const __m128i fv = _mm_set1_epi16(short(fy)), gv = _mm_set1_epi16(short(256 - fy));
     for (; j + 4 <= count; j += 4) {

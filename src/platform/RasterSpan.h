@@ -20,6 +20,12 @@ struct SpanContext {
 
 BlendSpanFn chooseBlend(const RasterState& state);
 
+// 256-bit kernels where the processor has them (AVX2). They compute exactly
+// what the 128-bit ones do; tests switch them off to check the narrow path.
+extern bool g_wideVectors;
+bool wideVectorsAvailable();
+void setWideVectors(bool enabled);
+
 // Shades pixels [x0, x1) of row py of a triangle (or of the quad's rectangle).
 void drawSpan(const SpanContext& ctx, const TriangleSetup& tri, int py, int x0, int x1);
 

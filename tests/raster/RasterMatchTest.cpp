@@ -5,6 +5,7 @@
 #include <random>
 
 #include "RasterTestUtil.h"
+#include "platform/RasterSpan.h"
 
 using namespace platform;
 using namespace platform::raster;
@@ -111,8 +112,9 @@ void randomQuad(Random& r, Vertex q[4], int width, int height, const Texture* te
 
 }  // namespace
 
-TEST(RasterMatch, FastPathsDrawTheReferencePixelsOnRandomQuads) {
-    Random r(12345);
+// Draws random quads with both renderers and stops at the first differing pixel.
+static void drawRandomQuadsBothWays(uint32_t seed) {
+    Random r(seed);
     for (int round = 0; round < 3000; ++round) {
         int width = r.chance(50) ? 96 : 61, height = r.chance(50) ? 72 : 45;
         Canvas fast(width, height), reference(width, height);
@@ -134,6 +136,25 @@ TEST(RasterMatch, FastPathsDrawTheReferencePixelsOnRandomQuads) {
             }
         }
     }
+}
+
+namespace {
+// Restores the processor's own choice of vector width when a test ends.
+struct VectorWidth {
+    explicit VectorWidth(bool wide) { setWideVectors(wide); }
+    ~VectorWidth() { setWideVectors(true); }
+};
+}  // namespace
+
+TEST(RasterMatch, FastPathsDrawTheReferencePixelsOnRandomQuads) {
+    VectorWidth narrow(false);
+    drawRandomQuadsBothWays(12345);
+}
+
+TEST(RasterMatch, WideKernelsDrawTheReferencePixelsOnRandomQuads) {
+    if (!wideVectorsAvailable()) GTEST_SKIP() << "no 256-bit vectors on this processor";
+    VectorWidth wide(true);
+    drawRandomQuadsBothWays(54321);
 }
 
 TEST(RasterMatch, BadCoordinatesDrawNothingOrStayInside) {
