@@ -75,6 +75,9 @@ __m128i blendHalf(__m128i s16, __m128i d16) {
 
 #ifdef __x86_64__
 #define LNF_AVX2 __attribute__((target("avx2")))
+// The 256-bit helpers below are internal to this file, so the calling
+// convention of vector returns that the compiler warns about never matters.
+#pragma GCC diagnostic ignored "-Wpsabi"
 
 template <Factor F>
 LNF_AVX2 __m256i scaledWide(__m256i value, __m256i src, __m256i srcAlpha) {
