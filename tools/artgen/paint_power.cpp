@@ -1,6 +1,7 @@
 // p_pow.pac: the HUD pieces, score items, contact sparks, results labels and the dark overlay.
 #include <cmath>
 
+#include "Figures.h"
 #include "Paint.h"
 #include "Sheet.h"
 
@@ -119,16 +120,14 @@ void paintPower(const Sheet& sheet) {
         setColour(cr, c == 0 ? kGold : kSilver);
         cairo_set_line_width(cr, 1.5);
         cairo_stroke(cr);
-        if (c == 0) {
-            lantern(cr, x + 16, y + 16, 14, 16, kVermilion, 1.0);
-        } else {
-            starPath(cr, x + 16, y + 16, 10, 8, 8, 0.2);
-            setColour(cr, kSilver);
-            cairo_fill(cr);
-            cairo_arc(cr, x + 16, y + 16, 4, 0, 2 * M_PI);
-            setColour(cr, kTeal);
-            cairo_fill(cr);
-        }
+        // Each pilot's craft at half size.
+        cairo_save(cr);
+        cairo_rectangle(cr, x + 2, y + 2, 28, 28);
+        cairo_clip(cr);
+        cairo_translate(cr, x - 2, y);
+        cairo_scale(cr, 0.5, 0.5);
+        drawCraft(cr, 0, 0, c, CraftPose::Neutral, 0);
+        cairo_restore(cr);
     }
     glyphRow(cr, sheet.rect("digitsTall"), kDigits, kPaper, kInk, 16);
     label(cr, sheet.rect("resItem"), "アイテム", kGold, 14);
