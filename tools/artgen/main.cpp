@@ -60,8 +60,12 @@ int main(int argc, char** argv) {
             const art::Image painted = art::imageFromSurface(surface);
             cairo_surface_destroy(surface);
             const art::Image stored = art::finishEntry(painted, entry, archive.key);
-            for (const std::string& problem : art::checkEntry(stored, archive, entry)) problems.push_back(problem);
-            if (!art::writePng(stored, outDir + "/" + art::pngName(archive, entry), error)) return fail(error);
+            // A picture that breaks the key rules is reported and not written, so the build stops
+            // instead of packing it.
+            const std::vector<std::string> found = art::checkEntry(stored, archive, entry);
+            problems.insert(problems.end(), found.begin(), found.end());
+            if (found.empty() && !art::writePng(stored, outDir + "/" + art::pngName(archive, entry), error))
+                return fail(error);
         }
     }
     for (const std::string& problem : problems) std::fprintf(stderr, "artgen: %s\n", problem.c_str());
