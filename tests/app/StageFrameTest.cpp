@@ -18,8 +18,9 @@ protected:
         HeadlessTest::SetUp();
         g_device = &device;
         resetStageScript();
-        g_playerFrozen = g_specialInUse = g_messageMode = g_screenFlash = false;
+        g_playerFrozen = g_messageMode = g_screenFlash = false;
         g_worldFrozen = g_returnToTitle = g_endingFinished = false;
+        g_specialInUse = 0;
     }
     void TearDown() override
     {

@@ -38,8 +38,8 @@ TEST(PrecomputedTables, SwirlPathsAreTurnedCopiesOfTheirFirstPath)
     EXPECT_GT(g_swirlPaths[0][0][0].y, 208.05);
     // Family B runs the other way round the same half ellipse.
     EXPECT_NEAR(g_swirlPaths[1][0][0].x, g_swirlPaths[0][0][0].x, 1e-4);
-    EXPECT_LT(g_swirlPaths[1][0][10].y, 208.0f);
-    EXPECT_GT(g_swirlPaths[0][0][10].y, 208.0f);
+    EXPECT_LT(g_swirlPaths[0][0][10].y, 208.0f);
+    EXPECT_GT(g_swirlPaths[1][0][10].y, 208.0f);
     // Path e: the point of path 0 turned by 45e whole degrees at a whole
     // distance about the centre (the corner offset of 32 taken off at the end).
     for (int e = 1; e < 8; ++e) {
