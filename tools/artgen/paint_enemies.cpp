@@ -188,6 +188,19 @@ void palanquin(cairo_t* cr, const Rect& r) {
     cairo_curve_to(cr, cx - 30, cy - 60, cx + 30, cy - 60, cx + 56, cy - 28);
     cairo_close_path(cr);
     outlinedFill(cr, kLacquer, kGold, 2);
+    // The curtain the mistress hides behind, parted around her eye.
+    for (int side = -1; side <= 1; side += 2) {
+        for (int fold = 0; fold < 3; ++fold) {
+            const double x0 = cx + side * (6 + fold * 12);
+            cairo_move_to(cr, x0, cy - 28);
+            cairo_curve_to(cr, x0 + side * 4, cy - 8, x0 - side * 3, cy + 14, x0 + side * 6, cy + 36);
+            cairo_line_to(cr, x0 + side * 16, cy + 36);
+            cairo_curve_to(cr, x0 + side * 10, cy + 14, x0 + side * 17, cy - 8, x0 + side * 12, cy - 28);
+            cairo_close_path(cr);
+            setColour(cr, fold % 2 ? Colour{0.30, 0.10, 0.38} : Colour{0.20, 0.06, 0.28});
+            cairo_fill(cr);
+        }
+    }
     for (int i = 0; i < 3; ++i) lantern(cr, cx - 30 + i * 30, cy + 50, 14, 18, kVermilion, 1.0);
     eye(cr, cx, cy + 2, 10, {1.0, 0.15, 0.40});
     fillRect(cr, cx - 60, cy + 36, 120, 5, kGold);
