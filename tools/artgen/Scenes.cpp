@@ -98,7 +98,7 @@ void drawGalleryScene(cairo_t* cr, int picture) {
         Colour top, bottom;
     };
     const Subject subjects[8] = {
-        {&cast::kPilot0, Expression::Joy, kIndigo, kViolet},       {&cast::kPilot1, Expression::Joy, kIndigo, kTeal},
+        {&cast::kPilot0, Expression::Hurt, kIndigo, kViolet},      {&cast::kPilot1, Expression::Sad, kIndigo, kTeal},
         {&cast::kPilot0, Expression::Smile, kViolet, kAmber},      {&cast::kPilot1, Expression::Smile, kViolet, kAmber},
         {&cast::kBoss7, Expression::Smile, kNight, kViolet},       {&cast::kBoss9, Expression::Determined, kNight, kIndigo},
         {&cast::kBoss10, Expression::Neutral, kNight, kSilver},    {&cast::kBoss1, Expression::Angry, kNight, kLacquer},
