@@ -51,6 +51,11 @@ void drawQuadReference(const Target& target, const Texture* texture, const Raste
 
 // ---- Set-up shared by both renderers ----
 
+// A texture without texels samples like no texture at all: opaque white.
+inline const Texture* usableTexture(const Texture* texture) {
+    return texture && texture->width() > 0 && texture->height() > 0 ? texture : nullptr;
+}
+
 constexpr int kSubpixelBits = 8;  // vertex positions snap to 1/256 pixel
 constexpr int kSubpixel = 1 << kSubpixelBits;
 

@@ -34,6 +34,7 @@ void clipToEdge(const Edge& e, int py, int64_t& xa, int64_t& xb) {
 
 void drawQuad(const Target& target, const Texture* texture, const RasterState& state,
               const Vertex quad[4]) {
+    texture = usableTexture(texture);
     QuadSetup setup;
     setupQuad(target, texture, state, quad, setup);
     SpanContext ctx{&target, texture, &state, &setup, chooseBlend(state)};

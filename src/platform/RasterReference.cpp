@@ -95,6 +95,7 @@ void shadeReference(const Target& target, const Texture* texture, const RasterSt
 
 void drawQuadReference(const Target& target, const Texture* texture, const RasterState& state,
                        const Vertex quad[4]) {
+    texture = usableTexture(texture);
     QuadSetup setup;
     setupQuad(target, texture, state, quad, setup);
     for (const TriangleSetup& tri : setup.triangles) {

@@ -158,3 +158,16 @@ TEST(Device, SpriteCopyPlacesTexelsBlendedAndModulated) {
         EXPECT_EQ(d.textureStageState(D3DTSS_ADDRESSU), uint32_t(D3DTADDRESS_WRAP));
     }
 }
+
+TEST(Device, AnEmptyOrMissingTextureDrawsAsWhite) {
+    Texture empty(0, 0, false);
+    for (const Texture* texture : {static_cast<const Texture*>(nullptr), &empty}) {
+        Device d;
+        d.setTexture(texture);
+        d.setTextureStageState(D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
+        Vertex q[4];
+        rectQuad(q, 0, 0, 4, 4, 0xFF8040C0u);
+        d.drawQuad(q);
+        EXPECT_EQ(d.backBuffer()[kBackBufferWidth + 1], 0xFF8040C0u);
+    }
+}
