@@ -161,7 +161,8 @@ TEST(Device, SpriteCopyPlacesTexelsBlendedAndModulated) {
 
 TEST(Device, AnEmptyOrMissingTextureDrawsAsWhite) {
     Texture empty(0, 0, false);
-    for (const Texture* texture : {static_cast<const Texture*>(nullptr), &empty}) {
+    const Texture* cases[] = {nullptr, &empty};
+    for (const Texture* texture : cases) {
         Device d;
         d.setTexture(texture);
         d.setTextureStageState(D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
