@@ -26,6 +26,21 @@ extern bool g_wideVectors;
 bool wideVectorsAvailable();
 void setWideVectors(bool enabled);
 
+// Scratch space of one span chunk, on the stack of the span being drawn.
+struct SpanBuffers {
+    alignas(16) uint32_t texels[kSpanChunk + 4];
+    alignas(16) uint32_t rowA[kSpanChunk + 8];
+    alignas(16) uint32_t rowB[kSpanChunk + 8];
+    alignas(16) uint32_t columns[kSpanChunk + 8];
+    alignas(16) uint32_t diffuse[kSpanChunk + 4];
+    alignas(16) uint32_t shaded[kSpanChunk + 4];
+};
+
+// The texels of n pixels of row py from px on, before texture stage 0: a
+// pointer into the texture itself or into b.texels.
+const uint32_t* fetchTexels(const SpanContext& ctx, const TriangleSetup& tri, int px, int py, int n,
+                            SpanBuffers& b);
+
 // Shades pixels [x0, x1) of row py of a triangle (or of the quad's rectangle).
 void drawSpan(const SpanContext& ctx, const TriangleSetup& tri, int py, int x0, int x1);
 
