@@ -108,7 +108,7 @@ TEST(HeadlessScript, EventsTakeEffectBeforeTheirFrameIsPresented)
 TEST(HeadlessScript, LoadsFromFileAndReportsMissingFile)
 {
     const auto path = scratchDir() / "script.txt";
-    writeFile(path, "0 key escape down\n1 focus lost\n");
+    writeFile(path, "\xEF\xBB\xBF" "0 key escape down\r\n1 focus lost\r\n");  // BOM, CRLF
     HeadlessBackend backend;
     std::string error;
     ASSERT_TRUE(backend.loadInputScript(path.string(), &error)) << error;

@@ -128,8 +128,11 @@ bool HeadlessBackend::loadInputScript(const std::string& path, std::string* erro
     }
     std::stringstream text;
     text << file.rdbuf();
+    std::string script = text.str();
+    // Editors on some systems start a text file with a byte-order mark.
+    if (script.rfind("\xEF\xBB\xBF", 0) == 0) script.erase(0, 3);
     std::string problem;
-    if (!parseInputScript(text.str(), &problem)) {
+    if (!parseInputScript(script, &problem)) {
         if (error) *error = path + ": " + problem;
         return false;
     }
