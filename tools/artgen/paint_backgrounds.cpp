@@ -150,7 +150,8 @@ void skyShrine(cairo_t* cr) {
     // Torii gates on floating rocks, two per width.
     for (int i = 0; i < 2; ++i) {
         const double cx = 128 + i * 256, base = 340 - i * 30;
-        const Colour gate = {0.62, 0.12, 0.10};
+        // Kept dim so the distant gates never read as the solid lacquer tiles in front.
+        const Colour gate = {0.36, 0.10, 0.18};
         fillRect(cr, cx - 40, base - 90, 8, 90, gate);
         fillRect(cr, cx + 32, base - 90, 8, 90, gate);
         fillRect(cr, cx - 56, base - 100, 112, 10, gate);
