@@ -7,7 +7,7 @@ packages=(
   g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
   libfreetype-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho libstb-dev
-  libcairo2-dev libpango1.0-dev
+  libcairo2-dev libpango1.0-dev libpng-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 
