@@ -8,6 +8,7 @@
 #include "app/PlayFlags.h"
 #include "objects/ObjectList.h"
 #include "player/PlayerState.h"
+#include "stage/DrawScreenMap.h"
 #include "stage/StageScript.h"
 
 namespace {
@@ -57,8 +58,27 @@ std::string stateSnapshotJson()
     }
     field(out, "gauge", g_gauge);
     field(out, "score", g_score);
-    field(out, "bankedScore", g_bankedScore, true);
-    out << "},\"lists\":{";
+    field(out, "bankedScore", g_bankedScore);
+    field(out, "state", g_playerState);
+    field(out, "character", g_character);
+    field(out, "subWeapon", g_subWeapon);
+    out << "\"buttonHeld\":[";
+    for (int i = 0; i < kPhysicalButtons; ++i)
+        out << (i ? "," : "") << g_buttonHeld[i];
+    out << "],\"buttonDown\":[";
+    for (int i = 0; i < kPhysicalButtons; ++i)
+        out << (i ? "," : "") << static_cast<int>(g_buttonDown[i]);
+    out << "]},\"scroll\":{";
+    field(out, "tileX", scrollTileX);
+    field(out, "tileY", scrollTileY);
+    field(out, "pixelX", scrollPixelX);
+    field(out, "pixelY", scrollPixelY);
+    field(out, "segment", segmentIndex);
+    field(out, "segmentFrame", segmentFrame, true);
+    out << "},\"shotKinds\":[";
+    for (const GameObject* shot = g_shotList; shot; shot = shot->next)
+        out << (shot != g_shotList ? "," : "") << shot->kind();
+    out << "],\"lists\":{";
     field(out, "enemies", listSize(g_enemyList));
     field(out, "bullets", listSize(g_bulletList));
     field(out, "shots", listSize(g_shotList));
