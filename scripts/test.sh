@@ -20,7 +20,12 @@ done
 
 echo "== fuzz targets =="
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
+targets=()
+for source in fuzz/*.cpp; do
+  name=${source##*/}
+  targets+=("fuzz_${name%.cpp}")
+done
+cmake --build --preset fuzz --target "${targets[@]}"
 seconds=${LNF_FUZZ_SECONDS:-20}
 for target in build/fuzz/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
