@@ -1,5 +1,6 @@
 // The headless backend: its input script, virtual clock, screenshots and log.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -17,7 +18,8 @@ namespace {
 
 std::filesystem::path scratchDir()
 {
-    auto dir = std::filesystem::temp_directory_path() / "lnf_backends_test";
+    auto dir = std::filesystem::temp_directory_path() /
+               ("lnf_backends_test_" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     return dir;
 }

@@ -1,6 +1,8 @@
 // SDL2_mixer audio measured through SDL's disk driver, and the fall-back to
-// silence when no device opens.
+// silence when no device opens. Each test process mixes into its own file:
+// ctest runs them side by side.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -16,7 +18,8 @@ namespace {
 
 std::filesystem::path scratch(const char* name)
 {
-    auto dir = std::filesystem::temp_directory_path() / "lnf_backends_audio";
+    auto dir = std::filesystem::temp_directory_path() /
+               ("lnf_backends_audio_" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     return dir / name;
 }
