@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/Message.h"
+#include "data/SafeWrite.h"
 
 int g_actionButton[kActionCount] = {0, 1, 6, 2, 7, 4};
 
@@ -57,9 +58,8 @@ bool readButtonConfig() {
 }
 
 bool writeButtonConfig() {
-    std::ofstream out(kButtonConfigFile, std::ios::trunc);
-    if (out) out << formatButtonConfig(g_actionButton) << std::flush;
-    if (!out) {
+    const std::string text = formatButtonConfig(g_actionButton);
+    if (!replaceFileSafely(kButtonConfigFile, reinterpret_cast<const uint8_t*>(text.data()), text.size())) {
         messageBox(kCannotOpen);
         return false;
     }

@@ -5,14 +5,13 @@
 //   4 i     4     unlock flag i (i = 0..7), little-endian int32, 1 earned, 0 not
 #include "data/Progress.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
+#include "data/SafeWrite.h"
 
 int32_t g_unlockFlags[kUnlockFlagCount] = {};
 
@@ -21,15 +20,6 @@ namespace {
 constexpr size_t kProgressSize = 4 * kUnlockFlagCount;
 
 void reportFile(const char* what) { std::cout << kProgressFile << what << std::endl; }
-
-// Writes and flushes the bytes to path and forces them to the disk.
-bool writeDurably(const std::string& path, const uint8_t* bytes, size_t size) {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(bytes, 1, size, f) == size && std::fflush(f) == 0 && fsync(fileno(f)) == 0;
-    ok = std::fclose(f) == 0 && ok;
-    return ok;
-}
 
 }  // namespace
 
@@ -66,11 +56,7 @@ bool writeProgress() {
         uint32_t v = static_cast<uint32_t>(g_unlockFlags[i]);
         for (int b = 0; b < 4; ++b) bytes[4 * i + b] = static_cast<uint8_t>(v >> (8 * b));
     }
-    // The old file stays whole until the new one is complete on disk.
-    std::string temp = std::string(kProgressFile) + ".tmp";
-    if (!writeDurably(temp, bytes, sizeof bytes) ||
-        std::rename(temp.c_str(), kProgressFile) != 0) {
-        std::remove(temp.c_str());
+    if (!replaceFileSafely(kProgressFile, bytes, sizeof bytes)) {
         reportFile("");
         return false;
     }

@@ -76,3 +76,13 @@ TEST_F(ButtonConfigFile, AFailedWriteKeepsTheAssignmentInMemory) {
     EXPECT_NE(messages()[0].find("joyconfig.datファイルが開けません"), std::string::npos);
     setDefaultActionButtons();
 }
+
+TEST_F(ButtonConfigFile, AFailedWriteKeepsTheSavedFileWhole) {
+    writeFile("joyconfig.dat", std::string("3\n1\n6\n2\n7\n4"));
+    std::filesystem::create_directory("joyconfig.dat.tmp");  // the new file cannot be written
+    g_actionButton[kActionShotA] = 5;
+    EXPECT_FALSE(writeButtonConfig());
+    std::vector<uint8_t> bytes = readFile("joyconfig.dat");
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "3\n1\n6\n2\n7\n4");
+    setDefaultActionButtons();
+}
