@@ -144,6 +144,17 @@ double fitScale(double inkW, double inkH, double w, double h, double sizePx, dou
     return std::fmax(scale, 0.05);
 }
 
+// Outlines the layout's glyphs in a round-joined stroke, then fills them.
+void outlinedLayout(cairo_t* cr, PangoLayout* layout, Colour fill, Colour outline, double lineWidth) {
+    pango_cairo_layout_path(cr, layout);
+    setColour(cr, outline);
+    cairo_set_line_width(cr, lineWidth);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke_preserve(cr);
+    setColour(cr, fill);
+    cairo_fill(cr);
+}
+
 }  // namespace
 
 void caption(cairo_t* cr, const char* text, double x, double y, double w, double h, Colour fill,
@@ -162,13 +173,7 @@ void caption(cairo_t* cr, const char* text, double x, double y, double w, double
     cairo_translate(cr, x + w / 2, y + h / 2);
     cairo_scale(cr, scale, scale);
     cairo_translate(cr, -(ink.x + ink.width / 2.0), -(ink.y + ink.height / 2.0));
-    pango_cairo_layout_path(cr, layout);
-    setColour(cr, outline);
-    cairo_set_line_width(cr, lineOut * 2 / scale);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cr);
-    setColour(cr, fill);
-    cairo_fill(cr);
+    outlinedLayout(cr, layout, fill, outline, lineOut * 2 / scale);
     cairo_restore(cr);
     pango_font_description_free(font);
     g_object_unref(layout);
@@ -210,13 +215,7 @@ void glyphRow(cairo_t* cr, const Rect& strip, const char* const* glyphs, Colour 
         cairo_translate(cr, strip.cellX(i) + strip.cellWidth() / 2.0, strip.y0 + strip.height() / 2.0);
         cairo_scale(cr, scale, scale);
         cairo_translate(cr, -(ink.x + ink.width / 2.0), -(top + bottom) / 2.0);
-        pango_cairo_layout_path(cr, layout);
-        setColour(cr, outline);
-        cairo_set_line_width(cr, lineOut * 2 / scale);
-        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-        cairo_stroke_preserve(cr);
-        setColour(cr, fill);
-        cairo_fill(cr);
+        outlinedLayout(cr, layout, fill, outline, lineOut * 2 / scale);
         cairo_restore(cr);
         g_object_unref(layout);
     }

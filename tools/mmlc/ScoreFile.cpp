@@ -5,19 +5,12 @@
 #include <cctype>
 #include <charconv>
 
+#include "LineReader.h"
+
 namespace mmlc {
 namespace {
 
-struct ScoreReader {
-    const std::string& fileName;
-    int line = 0;
-    std::string& error;
-
-    bool fail(const std::string& message) {
-        error = fileName + ":" + std::to_string(line) + ": " + message;
-        return false;
-    }
-};
+using tools::LineReader;
 
 std::vector<std::string_view> splitWords(std::string_view line) {
     std::vector<std::string_view> words;
@@ -31,7 +24,7 @@ std::vector<std::string_view> splitWords(std::string_view line) {
     return words;
 }
 
-bool readInt(ScoreReader& in, std::string_view word, const char* what, int low, int high,
+bool readInt(LineReader& in, std::string_view word, const char* what, int low, int high,
              int& value) {
     int parsed = 0;
     auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), parsed);
@@ -52,7 +45,7 @@ bool validName(std::string_view name) {
 }
 
 // "time N/D"
-bool readTime(ScoreReader& in, const std::vector<std::string_view>& words, Score& out) {
+bool readTime(LineReader& in, const std::vector<std::string_view>& words, Score& out) {
     std::size_t slash = words.size() == 2 ? words[1].find('/') : std::string_view::npos;
     if (slash == std::string_view::npos) return in.fail("expected 'time BEATS/UNIT'");
     if (!readInt(in, words[1].substr(0, slash), "beats per bar", 1, 16, out.beatsPerBar) ||
@@ -63,7 +56,7 @@ bool readTime(ScoreReader& in, const std::vector<std::string_view>& words, Score
 }
 
 // "track NAME channel N [program P] [volume V] [pan P] [reverb R] [chorus C]"
-bool readTrackHeader(ScoreReader& in, const std::vector<std::string_view>& words, Score& out) {
+bool readTrackHeader(LineReader& in, const std::vector<std::string_view>& words, Score& out) {
     if (words.size() < 2 || !validName(words[1]) || words.size() % 2 != 0)
         return in.fail("expected 'track NAME channel N [program P] [volume V] [pan P] [reverb R] [chorus C]'");
     Track track;
@@ -105,7 +98,7 @@ bool readTrackHeader(ScoreReader& in, const std::vector<std::string_view>& words
 bool parseScore(std::string_view text, const std::string& fileName, Score& out, std::string& error) {
     out = Score{};
     out.fileName = fileName;
-    ScoreReader in{fileName, 0, error};
+    LineReader in{fileName, 0, error};
     MmlBlock* current = nullptr;
     bool haveTempo = false;
     std::size_t pos = 0;

@@ -6,21 +6,14 @@
 #include <cmath>
 #include <sstream>
 
+#include "LineReader.h"
+
 namespace sfxgen {
 namespace {
 
 constexpr double kMaxSeconds = 10.0;
 
-struct LineReader {
-    const std::string& fileName;
-    int line = 0;
-    std::string& error;
-
-    bool fail(const std::string& message) {
-        error = fileName + ":" + std::to_string(line) + ": " + message;
-        return false;
-    }
-};
+using tools::LineReader;
 
 std::vector<std::string_view> splitWords(std::string_view line) {
     std::vector<std::string_view> words;

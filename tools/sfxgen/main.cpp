@@ -4,23 +4,22 @@
 #include "WavWriter.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+
+#include "FileIo.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: sfxgen RECIPE.txt OUT.wav\n");
         return 2;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "%s: cannot open\n", argv[1]);
+    tools::Bytes source;
+    std::string error;
+    if (!tools::readFile(argv[1], source, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     sfxgen::Recipe recipe;
-    std::string error;
-    if (!sfxgen::parseRecipe(text, argv[1], recipe, error)) {
+    if (!sfxgen::parseRecipe(std::string(source.begin(), source.end()), argv[1], recipe, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
@@ -29,21 +28,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\n", argv[1], error.c_str());
         return 1;
     }
-    std::vector<std::uint8_t> bytes = sfxgen::encodeWav(pcm, recipe.sampleRate, 1);
-    // Written to a side file first so a failed run never leaves a half WAV behind.
-    std::string temporary = std::string(argv[2]) + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        if (!out) {
-            std::fprintf(stderr, "%s: cannot write\n", temporary.c_str());
-            out.close();
-            std::remove(temporary.c_str());
-            return 1;
-        }
-    }
-    if (std::rename(temporary.c_str(), argv[2]) != 0) {
-        std::fprintf(stderr, "%s: cannot replace\n", argv[2]);
+    if (!tools::writeFile(argv[2], sfxgen::encodeWav(pcm, recipe.sampleRate, 1), error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
     return 0;
