@@ -209,6 +209,11 @@ void parseStage(WordReader& in, int32_t stageIndex, StageData& stage, std::strin
                       "が1から" + std::to_string(kMaxScrollSpeed) + "の範囲外です";
             return;
         }
+        if (length < 0) {
+            problem = where + "スクロール" + std::to_string(i + 1) + "の長さ" + std::to_string(length) +
+                      "が負です";
+            return;
+        }
         segment.frames = segmentFrames(length, speed);
         segment.dx = kDirectionStep[direction][0];
         segment.dy = kDirectionStep[direction][1];

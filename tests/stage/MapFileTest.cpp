@@ -108,6 +108,7 @@ TEST_F(MapFileTest, BadFilesAreRefusedWithAMessage)
         {"too many scroll records", with([](StageSource& s) { s.scrollCount = 257; }), 0},
         {"unknown direction", with([](StageSource& s) { s.scroll = {{9, 1, 1000}}; }), 0},
         {"zero speed", with([](StageSource& s) { s.scroll = {{4, 1, 0}}; }), 0},
+        {"negative length", with([](StageSource& s) { s.scroll = {{4, -1, 1}}; }), 0},
         {"eleven stages", elevenStages, 0},
         {"negative stage count", negativeStages, 0},
         {"stage beyond the directory", with([](StageSource&) {}), 1},
