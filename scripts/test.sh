@@ -33,7 +33,14 @@ for target in build/fuzz/fuzz/fuzz_*; do
   corpus=$(mktemp -d)
   cp -r fuzz/corpus/"$name"/. "$corpus"/ 2>/dev/null || true
   echo "fuzzing $name for ${seconds}s"
-  "$target" -max_total_time="$seconds" -print_final_stats=0 "$corpus" 2>&1 | tail -n 3
-  rm -rf "$corpus"
+  log=$(mktemp)
+  if ! "$target" -max_total_time="$seconds" -print_final_stats=0 -artifact_prefix=build/fuzz/ \
+       "$corpus" >"$log" 2>&1; then
+    grep -v '^#' "$log" | tail -n 40
+    echo "fuzz target $name failed; the input is in build/fuzz/" >&2
+    exit 1
+  fi
+  tail -n 1 "$log"
+  rm -rf "$corpus" "$log"
 done
 echo "All test suites passed."

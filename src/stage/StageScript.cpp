@@ -4,6 +4,7 @@
 //                      but never reads
 #include "stage/StageScript.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -17,7 +18,7 @@ int32_t g_stageScript[kStageScriptSlots][4];
 int32_t g_stageScriptLength = 0;
 int32_t g_scriptPosition = 0;
 int32_t g_stageClock = 0;
-int32_t g_nextEventTime = 10;
+int32_t g_nextEventTime = kFirstEventTime;
 bool g_scriptWaitFlag = false;
 
 namespace {
@@ -54,6 +55,18 @@ void loadStageScriptFrom(const char* bytes, size_t size, const char* name)
         std::printf("%s: the file ends after %zu of %d records\n", name, available, count);
         count = static_cast<int32_t>(available);
     }
+    // The clock adds the time steps to the first event time; a record that
+    // would carry that sum past what an int32 holds could never come due.
+    int64_t eventTime = kFirstEventTime;
+    for (int32_t i = 0; i < count; ++i) {
+        eventTime += readInt32(data + 4 + 16 * i);
+        if (eventTime > INT32_MAX || eventTime < INT32_MIN) {
+            std::printf("%s: record %d lies beyond the clock's range; it and the rest are ignored\n",
+                        name, i + 1);
+            count = i;
+            break;
+        }
+    }
     for (int32_t i = 0; i < count; ++i)
         for (int field = 0; field < 4; ++field)
             g_stageScript[i][field] = readInt32(data + 4 + 16 * i + 4 * field);
@@ -78,7 +91,7 @@ void resetStageScript()
 {
     g_scriptPosition = 0;
     g_stageClock = 0;
-    g_nextEventTime = 10;
+    g_nextEventTime = kFirstEventTime;
     g_scriptWaitFlag = false;
 }
 

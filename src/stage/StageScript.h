@@ -5,6 +5,8 @@
 #include <cstdint>
 
 constexpr int kStageScriptSlots = 9999;
+// The clock time of the first record, which the time steps are added to.
+constexpr int32_t kFirstEventTime = 10;
 
 extern int32_t g_stageScript[kStageScriptSlots][4];
 extern int32_t g_stageScriptLength;  // records loaded from the file

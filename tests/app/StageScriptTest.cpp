@@ -108,6 +108,8 @@ TEST_F(StageScriptTest, BadFilesNeverWritePastTheTable)
         {schedule(-1, {5}), 0},                    // negative count
         {schedule(4, {5, 6}), 2},                  // ends early
         {schedule(2, {5, 6}).substr(0, 30), 1},    // a record cut in half
+        {schedule(3, {5, INT32_MAX, 1}), 1},       // the clock could never reach record 2
+        {schedule(3, {-20, INT32_MIN, 1}), 1},     // nor an event that far behind it
     };
     for (const Case& c : cases) {
         load(c.bytes);
