@@ -6,6 +6,7 @@
 #include <random>
 
 #include "platform/Device.h"
+#include "platform/ImageDecode.h"
 
 #define STB_IMAGE_WRITE_STATIC
 #define STB_IMAGE_WRITE_IMPLEMENTATION
@@ -199,6 +200,26 @@ TEST(TextureDecode, MalformedFilesAreRefusedWithAReason) {
     std::string error;
     EXPECT_EQ(createTextureFromFileInMemory(nullptr, 10, 0, &error), nullptr);
     EXPECT_EQ(createTextureFromFileInMemory(good.data(), 0, 0, nullptr), nullptr);
+}
+
+// An uncompressed 24-bit TGA of one grey row.
+Bytes greyTgaRow(int width) {
+    Bytes tga(18, 0);
+    tga[2] = 2;
+    tga[12] = static_cast<uint8_t>(width), tga[13] = static_cast<uint8_t>(width >> 8);
+    tga[14] = 1;
+    tga[16] = 24;
+    tga.insert(tga.end(), 3 * static_cast<size_t>(width), 0x80);
+    return tga;
+}
+
+TEST(TextureDecode, ImagesOverTheSizeLimitAreRefused) {
+    std::string error;
+    std::unique_ptr<Texture> widest = decode(greyTgaRow(kMaxTextureSize), kKeyBlack, &error);
+    ASSERT_TRUE(widest) << error;
+    EXPECT_EQ(widest->width(), kMaxTextureSize);
+    EXPECT_EQ(decode(greyTgaRow(kMaxTextureSize + 1), kKeyBlack, &error), nullptr);
+    EXPECT_FALSE(error.empty());
 }
 
 TEST(TextureDecode, TruncatedAndCorruptedFilesNeverReadOutOfBounds) {
