@@ -59,18 +59,17 @@ void loadStageScriptFrom(const char* bytes, size_t size, const char* name)
     // would carry that sum past what an int32 holds could never come due.
     int64_t eventTime = kFirstEventTime;
     for (int32_t i = 0; i < count; ++i) {
-        eventTime += readInt32(data + 4 + 16 * i);
+        const unsigned char* record = data + 4 + 16 * i;
+        eventTime += readInt32(record);
         if (eventTime > INT32_MAX || eventTime < INT32_MIN) {
             std::printf("%s: record %d lies beyond the clock's range; it and the rest are ignored\n",
                         name, i + 1);
-            count = i;
-            break;
+            return;
         }
-    }
-    for (int32_t i = 0; i < count; ++i)
         for (int field = 0; field < 4; ++field)
-            g_stageScript[i][field] = readInt32(data + 4 + 16 * i + 4 * field);
-    g_stageScriptLength = count;
+            g_stageScript[i][field] = readInt32(record + 4 * field);
+        g_stageScriptLength = i + 1;
+    }
 }
 
 void loadStageScript()
