@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cairo.h>
-#include <fontconfig/fontconfig.h>
-#include <pango/pangocairo.h>
 
 #include <cstdint>
 #include <set>
@@ -14,18 +12,6 @@
 #include "Paint.h"
 
 namespace {
-
-// Pango and fontconfig keep font caches for the life of the process; drop them at the end so leak
-// checks report only what the code under test allocated.
-class FontCacheRelease : public testing::Environment {
-public:
-    void TearDown() override {
-        pango_cairo_font_map_set_default(nullptr);
-        cairo_debug_reset_static_data();
-        FcFini();
-    }
-};
-const testing::Environment* const kFontCacheRelease = testing::AddGlobalTestEnvironment(new FontCacheRelease);
 
 struct Box {
     int x0, y0, x1, y1;
