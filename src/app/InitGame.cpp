@@ -11,6 +11,7 @@
 #include "enemies/SweepOrigin.h"
 #include "graphics/Sprites.h"
 #include "graphics/TextureSets.h"
+#include "hud/Hud.h"
 #include "input/DirectInput.h"
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
@@ -111,6 +112,7 @@ bool initGame()
     }
     g_screenFlash = false;
     g_focusActive = false;
+    resetHudCounters();
 
     fillTrigTables();
     fillSwirlPaths();

@@ -53,6 +53,7 @@ void setModulateStage() {
 
 void setPointMagFilter() { setStageState(platform::D3DTSS_MAGFILTER, platform::D3DTEXF_POINT); }
 void setLinearMagFilter() { setStageState(platform::D3DTSS_MAGFILTER, platform::D3DTEXF_LINEAR); }
+void setFlatCubicMagFilter() { setStageState(platform::D3DTSS_MAGFILTER, platform::D3DTEXF_FLATCUBIC); }
 void setLinearMinFilter() { setStageState(platform::D3DTSS_MINFILTER, platform::D3DTEXF_LINEAR); }
 
 void setClampAddressing() {

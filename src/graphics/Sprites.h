@@ -21,6 +21,7 @@ void setGlowBlend();      // source alpha, one
 void setModulateStage();  // colour and alpha = texture x diffuse
 void setPointMagFilter();
 void setLinearMagFilter();
+void setFlatCubicMagFilter();
 void setLinearMinFilter();
 void setClampAddressing();
 // The base states before a frame's first sprite: alpha = texture x diffuse,

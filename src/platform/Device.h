@@ -64,6 +64,7 @@ enum TextureFilter : uint32_t {
     D3DTEXF_NONE = 0,
     D3DTEXF_POINT = 1,
     D3DTEXF_LINEAR = 2,
+    D3DTEXF_FLATCUBIC = 4,  // filtered as linear
 };
 
 enum ClearFlags : uint32_t {

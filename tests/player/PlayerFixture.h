@@ -58,7 +58,7 @@ protected:
     // charge gauges, the craft, then the shots.
     void frame()
     {
-        enterDoubleCharge();
+        drawChargeGauges();
         updatePlayer();
         shotPass();
     }
