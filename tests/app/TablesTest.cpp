@@ -40,6 +40,20 @@ TEST(PrecomputedTables, SwirlPathsAreTurnedCopiesOfTheirFirstPath)
     EXPECT_NEAR(g_swirlPaths[1][0][0].x, g_swirlPaths[0][0][0].x, 1e-4);
     EXPECT_LT(g_swirlPaths[0][0][10].y, 208.0f);
     EXPECT_GT(g_swirlPaths[1][0][10].y, 208.0f);
+    // Points further along, worked out independently of the code.
+    struct Expected {
+        int family, path, point;
+        double x, y;
+    };
+    const Expected expected[] = {
+        {0, 0, 20, 407.699, 148.000}, {1, 0, 39, 527.630, 212.705}, {0, 3, 17, 265.999, 313.735},
+        {1, 5, 25, 208.656, 53.144},  {1, 7, 39, 459.434, 41.473},
+    };
+    for (const Expected& e : expected) {
+        const SwirlPoint& p = g_swirlPaths[e.family][e.path][e.point];
+        EXPECT_NEAR(p.x, e.x, 0.01) << e.family << "/" << e.path << "/" << e.point;
+        EXPECT_NEAR(p.y, e.y, 0.01) << e.family << "/" << e.path << "/" << e.point;
+    }
     // Path e: the point of path 0 turned by 45e whole degrees at a whole
     // distance about the centre (the corner offset of 32 taken off at the end).
     for (int e = 1; e < 8; ++e) {
