@@ -10,6 +10,7 @@
 #include "app/GameMain.h"
 #include "objects/ObjectList.h"
 #include "platform/HeadlessBackend.h"
+#include "player/PlayerState.h"
 
 namespace {
 
@@ -53,6 +54,41 @@ TEST(LoadoutRun, EachSubWeaponFiresItsShot)
         platform::setBackend(nullptr);
         EXPECT_TRUE(kinds.count(0)) << name << ": the tap shot";
         EXPECT_TRUE(kinds.count(loadout.shotKind)) << name << ": the sub-weapon's shot";
+    }
+    std::filesystem::current_path(previous);
+}
+
+// Holding both shot buttons until both are full enters the double charge, paid
+// from the gauge; letting go runs the release, which ends in the character's
+// own attack.
+TEST(LoadoutRun, BothButtonsHeldFullReleaseTheCharactersAttack)
+{
+    std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::path shots = previous / "loadout-screenshots";
+    std::filesystem::create_directories(shots);
+    std::filesystem::current_path(LNF_GAME_DIR);
+    const int attackKind[2] = {3, 22};
+    for (int character = 0; character < 2; ++character) {
+        g_loadout = {character, 1, 0};
+        platform::HeadlessBackend backend;
+        std::string error;
+        ASSERT_TRUE(backend.parseInputScript("5 key a down\n110 key a up\n", &error)) << error;
+        std::string name = "release" + std::to_string(character);
+        backend.requestScreenshot(200, (shots / (name + ".png")).string());
+        std::set<int> states;
+        bool attacked = false;
+        backend.setFrameHook([&](int) {
+            states.insert(g_playerState);
+            for (const GameObject* shot = g_shotList; shot; shot = shot->next)
+                attacked = attacked || shot->kind() == attackKind[character];
+        });
+        backend.quitAfterFrames(230);
+        platform::setTimeOverride(1);
+        platform::setBackend(&backend);
+        EXPECT_EQ(runLanternfall(startLoadout), 1) << name;
+        platform::setBackend(nullptr);
+        EXPECT_EQ(states, (std::set<int>{0, 1, 2})) << name;
+        EXPECT_TRUE(attacked) << name;
     }
     std::filesystem::current_path(previous);
 }
