@@ -121,5 +121,8 @@ bool initGame()
     g_enemyList = nullptr;
     g_effectFrontList = nullptr;
     g_bulletList = nullptr;
+    g_lastEnemy = nullptr;
+    g_lastEffectFront = nullptr;
+    g_lastBullet = nullptr;
     return true;
 }

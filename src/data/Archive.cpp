@@ -9,10 +9,8 @@
 //   after the table   size  entry data: one complete image file, in any order
 #include "data/Archive.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "app/Message.h"
+#include "data/WholeFile.h"
 
 namespace {
 
@@ -27,20 +25,6 @@ uint32_t readU32(const uint8_t* p) {
 void noteEntryProblem(std::string& problem, uint32_t index, const std::string& what) {
     if (!problem.empty()) problem += "、";
     problem += "項目" + std::to_string(index) + ": " + what;
-}
-
-bool readWholeFile(const char* path, std::vector<uint8_t>& bytes, std::string& problem) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        problem = "ファイルが開けません";
-        return false;
-    }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        problem = "ファイルの読み込みに失敗しました";
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -100,8 +84,13 @@ bool loadArchiveTextures(const char* path, int keyType, platform::Texture**& tex
     std::vector<uint8_t> bytes;
     std::string problem;
     std::vector<std::unique_ptr<platform::Texture>> loaded;
-    if (!readWholeFile(path, bytes, problem) ||
-        !readArchive(bytes.data(), bytes.size(), keyType, loaded, problem)) {
+    FileReadResult read = readWholeFile(path, bytes);
+    bool usable = read == FileReadResult::Read;
+    if (!usable)
+        problem = fileReadProblem(read);
+    else
+        usable = readArchive(bytes.data(), bytes.size(), keyType, loaded, problem);
+    if (!usable) {
         messageBox(std::string(path) + "を読み込めません: " + problem);
         return false;
     }

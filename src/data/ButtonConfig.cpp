@@ -1,18 +1,20 @@
 // Reading and writing the button assignment file.
 #include "data/ButtonConfig.h"
 
-#include <fstream>
-#include <iterator>
 #include <sstream>
+#include <vector>
 
 #include "app/Message.h"
 #include "data/SafeWrite.h"
+#include "data/WholeFile.h"
 
 int g_actionButton[kActionCount] = {0, 1, 6, 2, 7, 4};
 
 namespace {
 
 constexpr const char* kCannotOpen = "joyconfig.datファイルが開けません";
+constexpr const char* kCannotRead =
+    "joyconfig.datファイルの読み込みに失敗しました。初期設定のボタンを使います";
 constexpr const char* kBadContents =
     "joyconfig.datの内容が正しくありません(0から7の数が6つ必要です)。初期設定のボタンを使います";
 
@@ -42,13 +44,14 @@ std::string formatButtonConfig(const int buttons[kActionCount]) {
 }
 
 bool readButtonConfig() {
-    std::ifstream in(kButtonConfigFile);
-    if (!in) {
-        messageBox(kCannotOpen);
+    std::vector<uint8_t> bytes;
+    FileReadResult read = readWholeFile(kButtonConfigFile, bytes);
+    if (read != FileReadResult::Read) {
+        messageBox(read == FileReadResult::CannotOpen ? kCannotOpen : kCannotRead);
         setDefaultActionButtons();
         return false;
     }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (!parseButtonConfig(text, g_actionButton)) {
         messageBox(kBadContents);
         setDefaultActionButtons();

@@ -5,13 +5,11 @@
 //   4 i     4     unlock flag i (i = 0..7), little-endian int32, 1 earned, 0 not
 #include "data/Progress.h"
 
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <string>
 #include <vector>
 
 #include "data/SafeWrite.h"
+#include "data/WholeFile.h"
 
 int32_t g_unlockFlags[kUnlockFlagCount] = {};
 
@@ -37,13 +35,14 @@ bool decodeProgress(const uint8_t* data, size_t size, int32_t flags[kUnlockFlagC
 
 bool readProgress() {
     for (int32_t& f : g_unlockFlags) f = 0;
-    std::ifstream in(kProgressFile, std::ios::binary);
-    if (!in) {
+    std::vector<uint8_t> bytes;
+    FileReadResult read = readWholeFile(kProgressFile, bytes);
+    if (read == FileReadResult::CannotOpen) {
         reportFile("");
         return false;
     }
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad() || !decodeProgress(bytes.data(), bytes.size(), g_unlockFlags)) {
+    if (read == FileReadResult::CannotRead ||
+        !decodeProgress(bytes.data(), bytes.size(), g_unlockFlags)) {
         reportFile(": 読み込めません");
         return false;
     }

@@ -6,11 +6,10 @@
 #include "data/StoryText.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "app/Message.h"
+#include "data/WholeFile.h"
 
 char g_storyText[kStoryBlockCount][kStoryBlockSize];
 
@@ -20,7 +19,13 @@ namespace {
 constexpr char kBlockStart[16] = {' ', ' ', '\n', '\n', '$', '$', '\n', '\n',
                                   ' ', ' ', '\n', '\n', '$', '$', '\n', '\n'};
 constexpr int kBlockStartSize = 16;
+// The last cell boundary inside a block, where the zero of a full block goes.
+constexpr int kLastZero = kStoryBlockSize - 2;
 
+// Text past the end of a block is cut whole cells at a time: once a block is
+// cut nothing more goes into it, and it ends with a zero on a cell boundary,
+// so the conversation code reading it cell by cell never meets half a
+// character or runs on past the block.
 class BlockWriter {
 public:
     explicit BlockWriter(char (*table)[kStoryBlockSize]) : table_(table) { startBlock(); }
@@ -29,26 +34,33 @@ public:
     bool cutBlocks() const { return !cut_.empty(); }
     const std::string& cutList() const { return cut_; }
 
-    // Stores n copies of c, or marks the block cut when they would leave no
-    // room for the zero that ends it.
+    // Stores n copies of c. Text may run into the block's last cell only as
+    // the doubled line feed that the "@" rule takes away again; whatever else
+    // comes next no longer fits and cuts the block.
     void store(char c, int n) {
-        if (pos_ + n > kStoryBlockSize - 1) {
-            if (!blockCut_) noteCut();
+        if (blockCut_) return;
+        if (pos_ + n > kStoryBlockSize) {
+            cutBlock();
             return;
         }
         for (int i = 0; i < n; ++i) table_[block_][pos_++] = c;
     }
 
     // The "@" line: the zero goes two bytes back, over the line feed stored
-    // (doubled) before the "@".
+    // (doubled) before the "@". A cut block already has its zero.
     void endBlock() {
-        table_[block_][pos_ - 2] = 0;
+        if (!blockCut_) table_[block_][pos_ - 2] = 0;
         ++block_;
         if (!full()) startBlock();
     }
 
+    // The end of the file: the last block ends where its text ends.
     void finish() {
-        if (!full()) table_[block_][pos_] = 0;
+        if (full() || blockCut_) return;
+        if (pos_ > kLastZero)
+            cutBlock();
+        else
+            table_[block_][pos_] = 0;
     }
 
 private:
@@ -58,8 +70,13 @@ private:
         blockCut_ = false;
     }
 
-    void noteCut() {
+    // Cuts the block back to the last whole cell that leaves room for the
+    // zero, ends it there and notes it for the report.
+    void cutBlock() {
         blockCut_ = true;
+        if (pos_ > kLastZero) pos_ = kLastZero;
+        pos_ -= (pos_ - kBlockStartSize) % 2;
+        std::memset(table_[block_] + pos_, 0, kStoryBlockSize - pos_);
         if (!cut_.empty()) cut_ += "、";
         cut_ += std::to_string(block_);
     }
@@ -98,7 +115,8 @@ bool decodeStoryText(const uint8_t* data, size_t size,
         }
         if (c == '@') {
             out.endBlock();
-            ++i;  // the line feed that ends the "@" line
+            // The line end of the "@" line: one character, or CR LF read as one.
+            i += (i + 2 < size && data[i + 1] == '\r' && data[i + 2] == '\n') ? 2 : 1;
         } else if (c == '#' || c == '$') {
             out.store(static_cast<char>(c), 2);
         } else {
@@ -122,14 +140,13 @@ bool decodeStoryText(const uint8_t* data, size_t size,
 }
 
 bool loadStoryText(const char* path) {
-    std::ifstream in(path, std::ios::binary);
     std::vector<uint8_t> bytes;
-    bool opened = static_cast<bool>(in);
-    if (opened) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    FileReadResult read = readWholeFile(path, bytes);
     std::string problem;
+    // Decoded even when nothing was read, so the table holds an empty block.
     bool whole = decodeStoryText(bytes.data(), bytes.size(), g_storyText, &problem);
-    if (!opened) {
-        messageBox(std::string(path) + "を読み込めません: ファイルが開けません");
+    if (read != FileReadResult::Read) {
+        messageBox(std::string(path) + "を読み込めません: " + fileReadProblem(read));
         return false;
     }
     if (!whole) {

@@ -8,6 +8,13 @@ GameObject* g_itemList = nullptr;
 GameObject* g_effectBackList = nullptr;
 GameObject* g_effectFrontList = nullptr;
 
+GameObject* g_lastEnemy = nullptr;
+GameObject* g_lastBullet = nullptr;
+GameObject* g_lastShot = nullptr;
+GameObject* g_lastItem = nullptr;
+GameObject* g_lastEffectBack = nullptr;
+GameObject* g_lastEffectFront = nullptr;
+
 GameObject* appendObject(int32_t category, GameObject* anyNode, int32_t kind, float x, float y) {
     GameObject* tail = anyNode;
     while (tail->next) tail = tail->next;

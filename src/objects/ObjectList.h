@@ -14,6 +14,15 @@ extern GameObject* g_itemList;         // items (category 6)
 extern GameObject* g_effectBackList;   // effects drawn before the other lists (category 5)
 extern GameObject* g_effectFrontList;  // effects drawn after the other lists (category 3)
 
+// The object each list's spawner created last, through which it gives the new
+// object its start values (null until the first spawn).
+extern GameObject* g_lastEnemy;
+extern GameObject* g_lastBullet;
+extern GameObject* g_lastShot;
+extern GameObject* g_lastItem;
+extern GameObject* g_lastEffectBack;
+extern GameObject* g_lastEffectFront;
+
 // Creates GameObject(category, kind, x, y) at the tail of the list that anyNode
 // belongs to and returns it. anyNode must not be null.
 GameObject* appendObject(int32_t category, GameObject* anyNode, int32_t kind, float x, float y);

@@ -169,7 +169,7 @@ GameObject* spawnShot(GameObject* source, int kind)
         return nullptr;
     float x = kind == 3 ? std::trunc(source->x() - 16) : std::trunc(source->x() + 60);
     float y = kind == 3 ? std::trunc(source->y() - 96) : std::trunc(source->y() + 20);
-    GameObject* shot = spawnInto(&g_shotList, nullptr, 2, kind, x, y);
+    GameObject* shot = spawnInto(&g_shotList, &g_lastShot, 2, kind, x, y);
     initShot(*shot);
     return shot;
 }

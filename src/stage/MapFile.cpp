@@ -15,13 +15,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "app/Message.h"
+#include "data/WholeFile.h"
 #include "objects/GameObject.h"
 #include "player/PlayerState.h"
 #include "stage/DrawScreenMap.h"
@@ -263,11 +262,15 @@ bool loadStageMapFrom(const uint8_t* data, size_t size, int32_t stageIndex)
 
 bool loadStageMap(int32_t stageIndex)
 {
-    std::ifstream file(kMapFile, std::ios::binary);
-    if (!file) {
+    std::vector<uint8_t> bytes;
+    FileReadResult read = readWholeFile(kMapFile, bytes);
+    if (read == FileReadResult::CannotOpen) {
         messageBox("map.pacファイルが開けません");
         return false;
     }
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (read == FileReadResult::CannotRead) {
+        messageBox("map.pacファイルの読み込みに失敗しました");
+        return false;
+    }
     return loadStageMapFrom(bytes.data(), bytes.size(), stageIndex);
 }

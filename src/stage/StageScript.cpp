@@ -7,11 +7,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "app/PlayFlags.h"
+#include "data/WholeFile.h"
 #include "objects/ObjectList.h"
 
 int32_t g_stageScript[kStageScriptSlots][4];
@@ -75,15 +74,18 @@ void loadStageScriptFrom(const char* bytes, size_t size, const char* name)
 void loadStageScript()
 {
     const char* name = "out.txt";
-    std::ifstream file(name, std::ios::binary);
-    if (!file) {
-        std::printf("%s\n", name);
+    std::vector<uint8_t> bytes;
+    FileReadResult read = readWholeFile(name, bytes);
+    if (read != FileReadResult::Read) {
+        if (read == FileReadResult::CannotOpen)
+            std::printf("%s\n", name);
+        else
+            std::printf("%s: the file cannot be read; the schedule is empty\n", name);
         std::memset(g_stageScript, 0, sizeof g_stageScript);
         g_stageScriptLength = 0;
         return;
     }
-    std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    loadStageScriptFrom(bytes.data(), bytes.size(), name);
+    loadStageScriptFrom(reinterpret_cast<const char*>(bytes.data()), bytes.size(), name);
 }
 
 void resetStageScript()
