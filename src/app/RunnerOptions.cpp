@@ -34,6 +34,7 @@ bool parseFramePath(std::string_view text, std::pair<int, std::string>& out)
 
 bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& options, std::string* error)
 {
+    bool loadoutGiven = false;
     for (int i = 1; i < argc; ++i) {
         std::string_view name = argv[i];
         if (i + 1 >= argc) {
@@ -71,9 +72,11 @@ bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& option
         } else if (name == "--character") {
             ok = parseInt(value, 0, 1, number);
             options.character = static_cast<int>(number);
+            loadoutGiven = true;
         } else if (name == "--sub-weapon") {
             ok = parseInt(value, 0, 3, number);
             options.subWeapon = static_cast<int>(number);
+            loadoutGiven = true;
         } else {
             *error = "unknown option " + std::string(name);
             return false;
@@ -82,6 +85,12 @@ bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& option
             *error = "bad value for " + std::string(name) + ": " + std::string(value);
             return false;
         }
+    }
+    // A loadout only means something for a run that starts in a stage; one
+    // given without it would be dropped without a word.
+    if (loadoutGiven && options.stage < 0) {
+        *error = "--character and --sub-weapon need --stage";
+        return false;
     }
     return true;
 }

@@ -7,5 +7,11 @@
 
 std::string stateSnapshotJson();
 
+// A hash of the whole game state: every object of every list and the stand-
+// alone ones, field by field, the player and its controls, score, the stage
+// clock and script, scroll, map characters and the flags of play. Floats are
+// hashed bit for bit, so equal hashes mean the same state to the last bit.
+uint64_t stateHash();
+
 // FNV-1a over bytes, for the runner's frame-exact hashes.
 uint64_t fnv1a(const void* data, size_t size, uint64_t hash = 1469598103934665603ull);

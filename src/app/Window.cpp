@@ -94,7 +94,9 @@ int64_t windowProcedure(WindowMessage message, int64_t wParam)
         }
         return 0;
     case WindowMessage::KeyDown:
-        if (platform::backend().keyDown(platform::Key::Escape) && !g_gameOver && !g_menuOpen &&
+        // The key of the message itself, not the keyboard's state now: a tap
+        // whose release arrives in the same batch of events still pauses.
+        if (static_cast<platform::Key>(wParam) == platform::Key::Escape && !g_gameOver && !g_menuOpen &&
             !g_stageClearing && g_scene == kSceneStage) {
             spawnEffect(g_playerObject, 28);
             g_menuOpen = 1;

@@ -59,6 +59,9 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    // The hook runs as each frame is presented, and what it logs carries that
+    // frame's number: a scene change is logged with the first frame presented
+    // in the new scene.
     int lastScene = -1;
     backend.setFrameHook([&](int frame) {
         if (g_scene != lastScene) {
@@ -72,10 +75,8 @@ int main(int argc, char** argv)
             }
         }
         if (options.hashEvery > 0 && frame % options.hashEvery == 0) {
-            std::string state = stateSnapshotJson();
             const std::vector<uint32_t>& pixels = backend.lastFrame();
-            std::printf("frame %d state %016" PRIx64 " image %016" PRIx64 "\n", frame,
-                        fnv1a(state.data(), state.size()),
+            std::printf("frame %d state %016" PRIx64 " image %016" PRIx64 "\n", frame, stateHash(),
                         fnv1a(pixels.data(), pixels.size() * sizeof(uint32_t)));
         }
     });

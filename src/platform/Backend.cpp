@@ -19,5 +19,6 @@ void setTimeOverride(std::time_t seconds)
 
 Backend& backend() { return *g_backend; }
 void setBackend(Backend* backend) { g_backend = backend; }
+Backend* backendIfSet() { return g_backend; }
 
 }  // namespace platform

@@ -82,6 +82,10 @@ public:
     virtual void playMusic(AudioHandle music) = 0;   // loops for ever, replaces the old piece
     virtual void stopAllSound() = 0;
     virtual void freeAudio() = 0;                    // releases every loaded sound and piece
+
+    // A cell of text the font has just drawn (UTF-8, top-left at x, y in the
+    // current render target), for backends that keep a record of a run.
+    virtual void textDrawn(std::string_view /*text*/, int /*x*/, int /*y*/, uint32_t /*argb*/) {}
 };
 
 // The wall-clock time in seconds that seeds the game's random generator.
@@ -92,5 +96,7 @@ void setTimeOverride(std::time_t seconds);
 // The backend in use. Set once at program start, before anything else runs.
 Backend& backend();
 void setBackend(Backend* backend);
+// The backend in use, or null before one is set (tools and tests draw without one).
+Backend* backendIfSet();
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/Backend.h"
 #include "platform/Device.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/FontFile.h"
@@ -115,15 +116,24 @@ void FreeTypeFont::drawCell(Device& device, const char cell[2], int x, int y, ui
     const auto first = static_cast<unsigned char>(cell[0]);
     const auto second = static_cast<unsigned char>(cell[1]);
     if (first == 0) return;
-    if (text::isLeadByte(first)) {
-        drawGlyph(pixels, width, height, text::decodeCp932(std::string_view(cell, 2)), x, y, argb);
-        return;
-    }
     // Two bytes that are not one character are two single-byte characters,
     // side by side; a lead byte cut off by the cell's end draws nothing.
-    x += drawGlyph(pixels, width, height, text::decodeCp932(std::string_view(cell, 1)), x, y, argb);
-    if (second != 0 && !text::isLeadByte(second))
-        drawGlyph(pixels, width, height, text::decodeCp932(std::string_view(cell + 1, 1)), x, y, argb);
+    char32_t drawn[2] = {};
+    if (text::isLeadByte(first)) {
+        drawn[0] = text::decodeCp932(std::string_view(cell, 2));
+    } else {
+        drawn[0] = text::decodeCp932(std::string_view(cell, 1));
+        if (second != 0 && !text::isLeadByte(second))
+            drawn[1] = text::decodeCp932(std::string_view(cell + 1, 1));
+    }
+    std::string utf8;
+    int pen = x;
+    for (char32_t c : drawn) {
+        if (c == 0) break;
+        pen += drawGlyph(pixels, width, height, c, pen, y, argb);
+        text::appendUtf8(utf8, c);
+    }
+    if (Backend* backend = backendIfSet()) backend->textDrawn(utf8, x, y, argb);
 }
 
 }  // namespace

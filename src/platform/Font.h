@@ -18,7 +18,8 @@ public:
     // single-byte characters side by side, a zero byte ending the cell early)
     // with its top-left at (x, y) in solid colour, unclipped by any rectangle
     // (only by the render target's edges). The baseline is the face's ascender
-    // below y.
+    // below y. The characters drawn are reported to the backend in use
+    // (Backend::textDrawn), which is how headless runs log their text.
     virtual void drawCell(Device& device, const char cell[2], int x, int y, uint32_t argb) = 0;
 };
 

@@ -1,7 +1,9 @@
 // The headless backend: no display and no audio device. Input comes from a
 // script of events by frame, the clock is virtual (waiting advances it at
 // once), presented frames are kept for PNG screenshots, and messages, sounds,
-// music and scene changes go to a log of JSON lines.
+// music, drawn text and scene changes go to a log of JSON lines.
+// Everything logged while frame F is being made carries F; the frame hook of F
+// still logs at F.
 #pragma once
 
 #include <array>
@@ -54,9 +56,11 @@ public:
     const std::vector<std::string>& logLines() const { return logLines_; }
 
     void requestScreenshot(int frame, const std::string& path);
-    // Called after each present with the number of the frame just presented.
+    // Called after each present with the number of the frame just presented,
+    // before the count moves on to the next frame.
     void setFrameHook(std::function<void(int frame)> hook) { frameHook_ = std::move(hook); }
-    // Posts a Quit event once this many frames have been presented.
+    // Posts a Quit event once this many frames have been presented (0: before
+    // the first frame is made).
     void quitAfterFrames(int frames) { quitAfter_ = frames; }
     int framesPresented() const { return frame_; }
     const std::vector<uint32_t>& lastFrame() const { return lastFrame_; }
@@ -93,6 +97,7 @@ public:
     void playMusic(AudioHandle music) override;
     void stopAllSound() override;
     void freeAudio() override;
+    void textDrawn(std::string_view text, int x, int y, uint32_t argb) override;
 
     struct ScriptEvent {
         enum class Type { Key, JoyAttach, JoyAxis, JoyButton, Focus, Close };
@@ -106,6 +111,9 @@ private:
     void applyScript();
     void applyEvent(const ScriptEvent& event);
     void setFocus(bool active);
+    void postQuitWhenDue();
+    AudioHandle loadInto(std::vector<std::string>& names, const std::string& path, bool music,
+                         std::string* error);
 
     uint32_t clock_ = 0;
     int frame_ = 0;
@@ -128,6 +136,8 @@ private:
     bool audioDeviceAvailable_ = false;
     bool audioOpen_ = false;
     bool silentReported_ = false;
+    // One slot per load since the audio was freed, failed loads included
+    // (as an empty name), so that a handle is the load's place in order.
     std::vector<std::string> soundNames_;
     std::vector<std::string> musicNames_;
     std::string logPath_;

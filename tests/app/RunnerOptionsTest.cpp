@@ -50,6 +50,8 @@ TEST(RunnerOptions, RefusesWhatItCannotUse)
         {"--sub-weapon", "4"},
         {"--hash-every", "0"},
         {"--colour", "red"},
+        {"--character", "1"},        // a loadout without a stage to start in
+        {"--sub-weapon", "2", "--frames", "5"},
     };
     for (const auto& args : bad) {
         RunnerOptions options;

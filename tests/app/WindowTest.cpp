@@ -29,19 +29,22 @@ protected:
 
 TEST_F(WindowTest, EscapeOpensThePauseMenuOnlyDuringPlay)
 {
+    using platform::Key;
     struct Case {
         int scene;
+        Key key;
         bool escapeHeld, gameOver, stageClearing;
         bool opens;
     } cases[] = {
-        {kSceneStage, true, false, false, true},
-        {kSceneStage, false, false, false, false},  // another key went down
-        {kSceneStage, true, true, false, false},
-        {kSceneStage, true, false, true, false},
-        {kSceneTitle, true, false, false, false},
-        {kSceneSelect, true, false, false, false},
-        {kSceneButtonConfig, true, false, false, false},
-        {kSceneLoad, true, false, false, false},
+        {kSceneStage, Key::Escape, true, false, false, true},
+        {kSceneStage, Key::Escape, false, false, false, true},  // already released again
+        {kSceneStage, Key::Z, true, false, false, false},       // another key, Escape held
+        {kSceneStage, Key::Escape, true, true, false, false},
+        {kSceneStage, Key::Escape, true, false, true, false},
+        {kSceneTitle, Key::Escape, true, false, false, false},
+        {kSceneSelect, Key::Escape, true, false, false, false},
+        {kSceneButtonConfig, Key::Escape, true, false, false, false},
+        {kSceneLoad, Key::Escape, true, false, false, false},
     };
     for (const Case& c : cases) {
         g_scene = c.scene;
@@ -49,9 +52,19 @@ TEST_F(WindowTest, EscapeOpensThePauseMenuOnlyDuringPlay)
         g_gameOver = c.gameOver;
         g_stageClearing = c.stageClearing;
         backend.setKey(platform::Key::Escape, c.escapeHeld);
-        windowProcedure(WindowMessage::KeyDown, 0);
-        EXPECT_EQ(g_menuOpen, c.opens) << "scene " << c.scene;
+        windowProcedure(WindowMessage::KeyDown, static_cast<int64_t>(c.key));
+        EXPECT_EQ(g_menuOpen, c.opens) << "scene " << c.scene << " key " << static_cast<int>(c.key);
     }
+}
+
+TEST_F(WindowTest, AnEscapeTapWithinOneBatchOfEventsStillPauses)
+{
+    g_scene = kSceneStage;
+    backend.setKey(platform::Key::Escape, true);   // queues the key-down
+    backend.setKey(platform::Key::Escape, false);  // released before the loop looks
+    backend.postEvent({platform::EventType::Quit});
+    runMessageLoop();
+    EXPECT_TRUE(g_menuOpen);
 }
 
 TEST_F(WindowTest, ClosingTheWindowEndsTheLoopThroughDestroyAndQuit)

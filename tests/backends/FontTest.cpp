@@ -5,6 +5,7 @@
 
 #include "platform/Device.h"
 #include "platform/Font.h"
+#include "platform/HeadlessBackend.h"
 
 using namespace platform;
 
@@ -134,4 +135,24 @@ TEST_F(JapaneseFont, WithoutRenderTargetTheBackBufferIsDrawn)
     int inked = 0;
     for (int i = 0; i < kBackBufferWidth * kBackBufferHeight; ++i) inked += device.backBuffer()[i] == 0xFF000000u;
     EXPECT_GT(inked, 0);
+}
+
+TEST_F(JapaneseFont, HeadlessRunsLogEveryCellDrawn)
+{
+    HeadlessBackend backend;
+    setBackend(&backend);
+    Device device;
+    font_->drawCell(device, "\x82\xA0", 10, 20, 0xFF12AB34);
+    const uint32_t pixel = 0;
+    backend.present(&pixel, 1, 1);
+    font_->drawCell(device, "AB", -4, 470, 0x80FFFFFF);
+    font_->drawCell(device, "A\x82", 0, 0, 0xFF000000);  // a lead byte cut off draws nothing
+    font_->drawCell(device, "\0A", 0, 0, 0xFF000000);    // the text's end: no cell at all
+    setBackend(nullptr);
+    const std::vector<std::string> expected = {
+        "{\"frame\":0,\"type\":\"text\",\"x\":10,\"y\":20,\"argb\":\"ff12ab34\",\"text\":\"\u3042\"}",
+        "{\"frame\":1,\"type\":\"text\",\"x\":-4,\"y\":470,\"argb\":\"80ffffff\",\"text\":\"AB\"}",
+        "{\"frame\":1,\"type\":\"text\",\"x\":0,\"y\":0,\"argb\":\"ff000000\",\"text\":\"A\"}",
+    };
+    EXPECT_EQ(backend.logLines(), expected);
 }

@@ -182,10 +182,14 @@ TEST(SdlJoystick, FirstPadIsUsedAndPlugInIsPickedUp)
         EXPECT_EQ(state.x, -100);
 
         first.reset();                                // the open pad is pulled out
-        EXPECT_FALSE(backend->readJoystick(state));
+        drain(*backend);
+        ASSERT_TRUE(backend->joystickOpen()) << "the pad still attached takes over";
+        ASSERT_TRUE(backend->readJoystick(state));
+        EXPECT_EQ(state.x, 100);
+        second.reset();
         drain(*backend);
         EXPECT_FALSE(backend->joystickOpen());
-        second.reset();
+        EXPECT_FALSE(backend->readJoystick(state));
     }
     drain(*backend);
     VirtualPad again(SDL_JOYSTICK_TYPE_ARCADE_STICK, 2, 8, 0);
@@ -194,4 +198,24 @@ TEST(SdlJoystick, FirstPadIsUsedAndPlugInIsPickedUp)
     JoystickState state;
     ASSERT_TRUE(backend->readJoystick(state));
     EXPECT_EQ(state.y, 100);
+}
+
+TEST(SdlJoystick, AReadThatFindsItsPadGoneMovesToTheNextAtOnce)
+{
+    auto backend = createSdlBackend();
+    auto first = std::make_unique<VirtualPad>(SDL_JOYSTICK_TYPE_ARCADE_STICK, 2, 8, 0);
+    VirtualPad second(SDL_JOYSTICK_TYPE_ARCADE_STICK, 2, 8, 0);
+    SDL_JoystickSetVirtualAxis(second.handle, 1, -32768);
+    ASSERT_TRUE(backend->openJoystick());
+    ASSERT_TRUE(backend->acquireJoystick());
+    JoystickState state;
+    ASSERT_TRUE(backend->readJoystick(state));
+    EXPECT_EQ(state.y, 0);
+
+    first.reset();  // pulled out, and no event handled yet
+    ASSERT_TRUE(backend->readJoystick(state)) << "the second pad answers the same read";
+    EXPECT_EQ(state.y, -100);
+    drain(*backend);  // the removal event of the first pad changes nothing now
+    ASSERT_TRUE(backend->readJoystick(state));
+    EXPECT_EQ(state.y, -100);
 }

@@ -47,39 +47,42 @@ void HeadlessBackend::closeAudio()
     audioOpen_ = false;
 }
 
-AudioHandle HeadlessBackend::loadSound(const std::string& path, std::string* error)
+// A failed load still takes its slot, so a handle is the load's place in
+// order: the game loads its sounds and pieces by number, and the log's "n" is
+// then the game's own number whichever files were missing.
+AudioHandle HeadlessBackend::loadInto(std::vector<std::string>& names, const std::string& path, bool music,
+                                      std::string* error)
 {
     std::string problem;
-    if (!checkAudioFile(path, false, &problem)) {
+    const bool ok = checkAudioFile(path, music, &problem);
+    names.push_back(ok ? path : std::string());
+    if (!ok) {
         log("audio_error", "\"file\":" + jsonQuote(path) + ",\"error\":" + jsonQuote(problem));
         if (error) *error = problem;
         return -1;
     }
-    soundNames_.push_back(path);
-    return static_cast<AudioHandle>(soundNames_.size() - 1);
+    return static_cast<AudioHandle>(names.size() - 1);
+}
+
+AudioHandle HeadlessBackend::loadSound(const std::string& path, std::string* error)
+{
+    return loadInto(soundNames_, path, false, error);
 }
 
 AudioHandle HeadlessBackend::loadMusic(const std::string& path, std::string* error)
 {
-    std::string problem;
-    if (!checkAudioFile(path, true, &problem)) {
-        log("audio_error", "\"file\":" + jsonQuote(path) + ",\"error\":" + jsonQuote(problem));
-        if (error) *error = problem;
-        return -1;
-    }
-    musicNames_.push_back(path);
-    return static_cast<AudioHandle>(musicNames_.size() - 1);
+    return loadInto(musicNames_, path, true, error);
 }
 
 void HeadlessBackend::playSound(AudioHandle sound)
 {
-    if (sound < 0 || static_cast<size_t>(sound) >= soundNames_.size()) return;
+    if (sound < 0 || static_cast<size_t>(sound) >= soundNames_.size() || soundNames_[sound].empty()) return;
     log("sound", "\"n\":" + std::to_string(sound) + ",\"file\":" + jsonQuote(soundNames_[sound]));
 }
 
 void HeadlessBackend::playMusic(AudioHandle music)
 {
-    if (music < 0 || static_cast<size_t>(music) >= musicNames_.size()) return;
+    if (music < 0 || static_cast<size_t>(music) >= musicNames_.size() || musicNames_[music].empty()) return;
     log("music", "\"n\":" + std::to_string(music) + ",\"file\":" + jsonQuote(musicNames_[music]));
 }
 

@@ -2,6 +2,7 @@
 // joystick without a display, driven by the input script and the virtual clock.
 #include "platform/HeadlessBackend.h"
 
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 
@@ -131,9 +132,18 @@ bool HeadlessBackend::createWindow(const WindowOptions& options)
     return true;
 }
 
+void HeadlessBackend::postQuitWhenDue()
+{
+    if (quitAfter_ >= 0 && frame_ >= quitAfter_ && !quitPosted_) {
+        quitPosted_ = true;
+        postEvent({EventType::Quit});
+    }
+}
+
 bool HeadlessBackend::pollEvent(Event& event)
 {
     applyScript();
+    postQuitWhenDue();
     if (events_.empty()) return false;
     event = events_.front();
     events_.pop_front();
@@ -146,19 +156,15 @@ bool HeadlessBackend::present(const uint32_t* pixels, int width, int height)
     lastFrame_.assign(pixels, pixels + static_cast<size_t>(width) * height);
     lastWidth_ = width;
     lastHeight_ = height;
-    const int presented = frame_;
-    if (auto shots = screenshots_.find(presented); shots != screenshots_.end()) {
+    if (auto shots = screenshots_.find(frame_); shots != screenshots_.end()) {
         for (const std::string& path : shots->second) {
             if (!saveScreenshot(path)) std::cerr << path << ": cannot write the screenshot\n";
             else log("screenshot", "\"file\":" + jsonQuote(path));
         }
     }
+    if (frameHook_) frameHook_(frame_);
     ++frame_;
-    if (frameHook_) frameHook_(presented);
-    if (quitAfter_ >= 0 && frame_ >= quitAfter_ && !quitPosted_) {
-        quitPosted_ = true;
-        postEvent({EventType::Quit});
-    }
+    postQuitWhenDue();
     applyScript();
     return true;
 }
@@ -167,6 +173,14 @@ void HeadlessBackend::messageBox(std::string_view text)
 {
     std::cerr << "確認: " << text << '\n';
     log("message", "\"text\":" + jsonQuote(text));
+}
+
+void HeadlessBackend::textDrawn(std::string_view text, int x, int y, uint32_t argb)
+{
+    char colour[9];
+    std::snprintf(colour, sizeof colour, "%08x", static_cast<unsigned>(argb));
+    log("text", "\"x\":" + std::to_string(x) + ",\"y\":" + std::to_string(y) + ",\"argb\":\"" + colour +
+                    "\",\"text\":" + jsonQuote(text));
 }
 
 void HeadlessBackend::waitUntil(uint32_t ms)

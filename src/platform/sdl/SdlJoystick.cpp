@@ -11,10 +11,11 @@ int scaleAxis(int value)
     return scaled < -100 ? -100 : scaled > 100 ? 100 : scaled;
 }
 
-bool Joystick::open()
+bool Joystick::open(SDL_JoystickID skip)
 {
     if (joystick_) return true;
     for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+        if (skip >= 0 && SDL_JoystickGetDeviceInstanceID(i) == skip) continue;
         if (SDL_IsGameController(i)) {
             controller_ = SDL_GameControllerOpen(i);
             if (controller_) joystick_ = SDL_GameControllerGetJoystick(controller_);
@@ -53,8 +54,10 @@ bool Joystick::read(JoystickState& state)
     if (!joystick_ || !acquired_) return false;
     SDL_JoystickUpdate();
     if (!SDL_JoystickGetAttached(joystick_)) {
-        close();
-        return false;
+        // The pad was pulled out; one still attached takes its place at once,
+        // as acquired as the lost one was.
+        if (!takeOver()) return false;
+        SDL_JoystickUpdate();
     }
     JoystickState fresh;
     if (controller_) readController(fresh);
@@ -100,12 +103,22 @@ void Joystick::readJoystick(JoystickState& state) const
         state.buttons[i] = SDL_JoystickGetButton(joystick_, i) ? 0x80 : 0;
 }
 
+bool Joystick::takeOver()
+{
+    const SDL_JoystickID lost = instance_;
+    const bool wasAcquired = acquired_;
+    close();
+    if (!open(lost)) return false;
+    acquired_ = wasAcquired;
+    return true;
+}
+
 void Joystick::handleEvent(const SDL_Event& event, bool windowActive)
 {
     if (event.type == SDL_JOYDEVICEADDED && !joystick_) {
         if (open() && windowActive) acquired_ = true;
     } else if (event.type == SDL_JOYDEVICEREMOVED && joystick_ && event.jdevice.which == instance_) {
-        close();
+        if (takeOver() && windowActive) acquired_ = true;
     }
 }
 

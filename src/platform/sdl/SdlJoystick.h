@@ -17,8 +17,9 @@ class Joystick {
 public:
     ~Joystick() { close(); }
 
-    // Opens the first attached pad that opens; true when one is open.
-    bool open();
+    // Opens the first attached pad that opens (passing over the pad with
+    // instance id skip); true when one is open.
+    bool open(SDL_JoystickID skip = -1);
     void close();
     bool isOpen() const { return joystick_ != nullptr; }
 
@@ -30,10 +31,13 @@ public:
     bool read(JoystickState& state);
 
     // Hot-plugging: a pad attached while none is open is opened (and acquired
-    // while the window has focus); removing the open pad closes it.
+    // while the window has focus); removing the open pad closes it, and the
+    // first other pad still attached that opens takes its place.
     void handleEvent(const SDL_Event& event, bool windowActive);
 
 private:
+    // Closes the lost pad and opens the next; true when one took its place.
+    bool takeOver();
     void readController(JoystickState& state) const;
     void readJoystick(JoystickState& state) const;
 

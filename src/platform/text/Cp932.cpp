@@ -43,10 +43,6 @@ char32_t decodeCp932(std::string_view sequence)
     return static_cast<char32_t>(out[0] | out[1] << 8 | out[2] << 16 | static_cast<uint32_t>(out[3]) << 24);
 }
 
-}  // namespace text
-
-namespace {
-
 void appendUtf8(std::string& out, char32_t c)
 {
     if (c < 0x80) {
@@ -66,7 +62,7 @@ void appendUtf8(std::string& out, char32_t c)
     }
 }
 
-}  // namespace
+}  // namespace text
 
 std::string cp932ToUtf8(const std::string& text)
 {
@@ -77,11 +73,11 @@ std::string cp932ToUtf8(const std::string& text)
         // A lead byte with a bad trail loses only itself: the trail may start
         // the next character.
         if (pair && c == 0xFFFD) {
-            appendUtf8(out, c);
+            text::appendUtf8(out, c);
             ++i;
             continue;
         }
-        appendUtf8(out, c);
+        text::appendUtf8(out, c);
         i += pair ? 2 : 1;
     }
     return out;

@@ -13,4 +13,7 @@ bool isLeadByte(unsigned char byte);
 // trail) as a Unicode code point; U+FFFD when the bytes map to nothing.
 char32_t decodeCp932(std::string_view sequence);
 
+// Appends the code point as UTF-8.
+void appendUtf8(std::string& out, char32_t c);
+
 }  // namespace platform::text
