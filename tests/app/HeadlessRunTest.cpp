@@ -144,46 +144,6 @@ TEST(StateSnapshot, FloatsReadBackExactlyAndThePlayerControlsAreShown)
     g_releaseTimer = 0;
 }
 
-class AudioLogTest : public HeadlessTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        previous = std::filesystem::current_path();
-        char pattern[] = "/tmp/lnf-audiolog-XXXXXX";
-        folder = mkdtemp(pattern);
-        std::filesystem::current_path(folder);
-        std::filesystem::create_directory("dxm");
-    }
-    void TearDown() override
-    {
-        releaseSound();
-        std::filesystem::current_path(previous);
-        std::filesystem::remove_all(folder);
-        HeadlessTest::TearDown();
-    }
-
-    std::filesystem::path previous;
-    std::filesystem::path folder;
-};
-
-TEST_F(AudioLogTest, NumbersAreTheGamesWhicheverFilesAreMissing)
-{
-    for (int n = 0; n < kSoundCount; ++n)
-        if (n != 0 && n != 7)
-            std::ofstream("dxm/wav" + std::to_string(n / 10) + std::to_string(n % 10) + ".wav",
-                          std::ios::binary) << "RIFF....WAVE........";
-    for (int n : {0, 1, 3, 4})
-        std::ofstream("dxm/mid0" + std::to_string(n) + ".mid", std::ios::binary) << "MThd....";
-    initSound();
-    playSound(8);
-    playSound(15);
-    playMusic(3);
-    EXPECT_EQ(countLog("\"type\":\"sound\",\"n\":8,\"file\":\"dxm/wav08.wav\""), 1);
-    EXPECT_EQ(countLog("\"type\":\"sound\",\"n\":15,\"file\":\"dxm/wav15.wav\""), 1);
-    EXPECT_EQ(countLog("\"type\":\"music\",\"n\":3,\"file\":\"dxm/mid03.mid\""), 1);
-}
-
 // The built runner program, run as a reviewer runs it.
 class RunnerProgram : public ::testing::Test {
 protected:

@@ -72,4 +72,21 @@ TEST_F(SoundTest, MissingFilesAreReportedAndSkipped)
     EXPECT_EQ(countLog("\"type\":\"stop\""), 1);
 }
 
+TEST_F(SoundTest, LogNumbersAreTheGamesWhicheverFilesAreMissing)
+{
+    for (int n = 0; n < kSoundCount; ++n)
+        if (n != 0 && n != 7)
+            std::ofstream("dxm/wav" + std::to_string(n / 10) + std::to_string(n % 10) + ".wav",
+                          std::ios::binary) << "RIFF....WAVE........";
+    for (int n : {0, 1, 3, 4})
+        std::ofstream("dxm/mid0" + std::to_string(n) + ".mid", std::ios::binary) << "MThd....";
+    initSound();
+    playSound(8);
+    playSound(15);
+    playMusic(3);
+    EXPECT_EQ(countLog("\"type\":\"sound\",\"n\":8,\"file\":\"dxm/wav08.wav\""), 1);
+    EXPECT_EQ(countLog("\"type\":\"sound\",\"n\":15,\"file\":\"dxm/wav15.wav\""), 1);
+    EXPECT_EQ(countLog("\"type\":\"music\",\"n\":3,\"file\":\"dxm/mid03.mid\""), 1);
+}
+
 }  // namespace
