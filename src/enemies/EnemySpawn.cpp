@@ -1,9 +1,9 @@
 // The enemy kinds' starting values and the enemy spawner.
 #include "enemies/EnemySpawn.h"
 
-#include <cmath>
 #include <cstddef>
 
+#include "enemies/EnemyRules.h"
 #include "objects/ObjectList.h"
 #include "stage/MapCharMove.h"
 
@@ -70,12 +70,6 @@ constexpr EnemyKindRow kEnemyKindTable[kEnemyKinds] = {
 
 constexpr double kLeft = 180;
 
-void setVelocityFrom(GameObject& enemy, double angle, float speed)
-{
-    enemy.setVx(static_cast<float>(std::cos(angle * kDegToRad) * speed));
-    enemy.setVy(static_cast<float>(std::sin(angle * kDegToRad) * speed));
-}
-
 // A hatch runner takes its owner from the map characters' emitter, which the
 // hatch pointed at itself just before the spawn; its vertical run lasts 32
 // steps for each unit of the owner's param1.
@@ -115,9 +109,9 @@ void initEnemy(GameObject& enemy, double angle)
         }
     }
     if (row.velocity == StartVelocity::FromAngle)
-        setVelocityFrom(enemy, heading, row.speed);
+        setVelocity(enemy, heading, row.speed);
     else if (row.velocity == StartVelocity::Left)
-        setVelocityFrom(enemy, kLeft, row.speed);
+        setVelocity(enemy, kLeft, row.speed);
     if (enemy.kind() == 14)
         takeMapOwner(enemy);
     enemy.init(row.width, row.height, row.hitLeft, row.hitTop, row.hitRight, row.hitBottom, 0,

@@ -1,9 +1,8 @@
-// The enemy update: the frozen world, hit tints and removal, the shared
-// conventions, and the regular kinds' state machines at their turning points.
+// The enemy update: the frozen world, hit tints and removal, animation, and
+// the regular kinds' state machines at their turning points.
 #include <cmath>
 
 #include "EnemyFixture.h"
-#include "enemies/EnemyRules.h"
 
 TEST_F(EnemyTest, FrozenEnemiesStandStillButTintsClearAndTheDeadGo)
 {
@@ -26,40 +25,6 @@ TEST_F(EnemyTest, FrozenEnemiesStandStillButTintsClearAndTheDeadGo)
     enemyPass();
     EXPECT_FLOAT_EQ(flyer.x(), 299);
     EXPECT_EQ(flyer.timer(), 1);
-}
-
-TEST_F(EnemyTest, SharedConventions)
-{
-    // Aim is taken from the enemy's corner to 25 pixels inside the craft's.
-    GameObject& e = spawn(2, 125, 225 - 10);
-    EXPECT_DOUBLE_EQ(aimAngle(e), 90);
-    e.setX(125 + 10);
-    e.setY(225);
-    EXPECT_DOUBLE_EQ(aimAngle(e), 180);
-
-    struct Box {
-        float x, y;
-        bool outside;
-    };
-    for (Box b : {Box{-80, -80, false}, Box{640, 480, false}, Box{-80.5f, 0, true},
-                  Box{640.5f, 0, true}, Box{0, -80.5f, true}, Box{0, 480.5f, true}}) {
-        e.setX(b.x);
-        e.setY(b.y);
-        EXPECT_EQ(outsideScreenBox(e), b.outside) << b.x << ", " << b.y;
-    }
-
-    // A patrol turns round once it has passed row 0 going up or row 224 going down.
-    GameObject& p = spawn(3, 0, 2);
-    patrolVertically(p);
-    EXPECT_FLOAT_EQ(p.y(), 0);
-    EXPECT_TRUE(p.flag());
-    patrolVertically(p);
-    EXPECT_FLOAT_EQ(p.y(), -2);
-    EXPECT_FALSE(p.flag());
-    p.setY(224);
-    patrolVertically(p);
-    EXPECT_FLOAT_EQ(p.y(), 226);
-    EXPECT_TRUE(p.flag());
 }
 
 TEST_F(EnemyTest, AnimationCyclesBeforeOrAfterTheTimerCounts)
@@ -240,21 +205,4 @@ TEST_F(EnemyTest, ZigzagRunnerLegsBetweenItsTurningColumns)
     for (int i = 0; i < 200 && g_enemyList; ++i)
         enemyPass();
     EXPECT_EQ(g_enemyList, nullptr);
-}
-
-TEST_F(EnemyTest, GunPlatformHoldsItsColumnForAThousandSteps)
-{
-    GameObject& e = spawn(12, 600, 100);
-    float top = e.y();
-    float bottom = e.y();
-    for (int i = 0; i < 1000; ++i) {
-        update(e);
-        top = std::min(top, e.y());
-        bottom = std::max(bottom, e.y());
-    }
-    EXPECT_FLOAT_EQ(e.x(), 510);
-    EXPECT_FLOAT_EQ(top, 30);
-    EXPECT_FLOAT_EQ(bottom, 384);
-    update(e);
-    EXPECT_FLOAT_EQ(e.x(), 508);
 }
