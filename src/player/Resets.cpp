@@ -2,6 +2,7 @@
 #include "app/FrameClock.h"
 #include "app/PlayFlags.h"
 #include "collision/Destruction.h"
+#include "enemies/EnemySpawn.h"
 #include "objects/ObjectList.h"
 #include "player/Player.h"
 #include "player/PlayerState.h"
@@ -41,6 +42,8 @@ void resetCraft()
 // Everything both resets share, after the lists are emptied.
 void resetPlay()
 {
+    // The enemy list was just emptied; keep no pointer into it.
+    g_lastEnemy = nullptr;
     g_playerFrozen = false;
     g_stageClearing = false;
     resetConversationCursor();
