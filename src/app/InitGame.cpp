@@ -8,7 +8,6 @@
 #include "app/PrecomputedTables.h"
 #include "data/ButtonConfig.h"
 #include "data/Progress.h"
-#include "enemies/EnemySpawn.h"
 #include "enemies/SweepOrigin.h"
 #include "graphics/Sprites.h"
 #include "graphics/TextureSets.h"
@@ -120,7 +119,6 @@ bool initGame()
     fillRingOffsets();
 
     g_enemyList = nullptr;
-    g_lastEnemy = nullptr;
     g_effectFrontList = nullptr;
     g_bulletList = nullptr;
     g_lastEnemy = nullptr;

@@ -7,8 +7,6 @@
 #include "objects/ObjectList.h"
 #include "stage/MapCharMove.h"
 
-GameObject* g_lastEnemy = nullptr;
-
 namespace {
 
 // Where the heading of a new enemy comes from.

@@ -6,9 +6,6 @@ class GameObject;
 // Enemy kinds are numbered 0 to kEnemyKinds - 1.
 constexpr int kEnemyKinds = 22;
 
-// The enemy created last (null until the first spawn and after start-up).
-extern GameObject* g_lastEnemy;
-
 // An enemy of the kind at (x, y), heading at angle degrees, appended to the
 // enemy list. (x, y) is the top-left corner, except for the second form's arms
 // (kinds 18 and 19), whose position is their centre. A kind outside the table

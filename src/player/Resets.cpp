@@ -2,7 +2,6 @@
 #include "app/FrameClock.h"
 #include "app/PlayFlags.h"
 #include "collision/Destruction.h"
-#include "enemies/EnemySpawn.h"
 #include "objects/ObjectList.h"
 #include "player/Player.h"
 #include "player/PlayerState.h"
