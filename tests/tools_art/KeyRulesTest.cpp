@@ -69,6 +69,10 @@ TEST(ArtKeyRules, CheckReportsStrayKeysEmptyFramesAndHoles) {
     // Wrong size is reported on its own.
     EXPECT_EQ(art::checkEntry({2, 1, {art, art}}, archive, entry).size(), 1u);
 
+    archive.entries[0].rects[0].use = art::RectUse::Additive;
+    EXPECT_TRUE(art::checkEntry({4, 1, {art, key, key, art}}, archive, archive.entries[0]).empty());
+    // Drawn additively, a half-transparent texel would still add its full colour.
+    EXPECT_EQ(art::checkEntry({4, 1, {art, 0x80204060, art, art}}, archive, archive.entries[0]).size(), 1u);
     archive.entries[0].rects[0].use = art::RectUse::Opaque;
     EXPECT_EQ(art::checkEntry({4, 1, {art, 0x80204060, art, art}}, archive, archive.entries[0]).size(), 1u);
     archive.entries[0].rects[0].use = art::RectUse::Clear;

@@ -186,6 +186,34 @@ TEST(ArtLayout, EveryCraftFrameShowsItsCoreOverTheHitBox) {
         }
 }
 
+TEST(ArtLayout, TallDigitsFillTheirCellsAndDifferInWholeStrokes) {
+    // Drawn 8x16 for the score and stretched to 8x32 for the results: each digit is a full-height,
+    // bold shape of light strokes, and no two digits are a texel or so apart.
+    const art::Image image = builtPicture("p_pow", 0);
+    const art::Rect& r = artRect("p_pow", 0, "digitsTall");
+    std::vector<std::vector<bool>> strokes(r.cells);
+    for (int d = 0; d < r.cells; ++d) {
+        int left = r.cellWidth(), right = -1, top = r.height(), bottom = -1;
+        for (int y = 0; y < r.height(); ++y)
+            for (int x = 0; x < r.cellWidth(); ++x) {
+                const bool lit = brightness(image.at(r.cellX(d) + x, r.y0 + y), 0) > 500;
+                strokes[d].push_back(lit);
+                if (lit) {
+                    left = std::min(left, x), right = std::max(right, x);
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+                }
+            }
+        EXPECT_GE(bottom - top + 1, r.height() - 2) << "digit " << d;
+        EXPECT_GE(right - left + 1, r.cellWidth() - 2) << "digit " << d;
+    }
+    for (int a = 0; a < r.cells; ++a)
+        for (int b = a + 1; b < r.cells; ++b) {
+            int differing = 0;
+            for (std::size_t i = 0; i < strokes[a].size(); ++i) differing += strokes[a][i] != strokes[b][i];
+            EXPECT_GE(differing, 4) << "digits " << a << " and " << b;
+        }
+}
+
 TEST(ArtLayout, PortraitCellsAreAllDifferent) {
     for (int sheet = 0; sheet < 2; ++sheet) {
         const art::Image image = builtPicture("fontwind", sheet);

@@ -107,15 +107,19 @@ std::vector<std::string> checkEntry(const Image& image, const Archive& archive, 
     if (translucent) problems.push_back(name + ": " + std::to_string(translucent) + " translucent texels");
     for (const Rect& rect : entry.rects) {
         for (int cell = 0; cell < rect.cells; ++cell) {
-            int visible = 0, total = 0;
+            int visible = 0, total = 0, faded = 0;
             for (int y = rect.y0; y < rect.y1; ++y)
                 for (int x = rect.cellX(cell); x < rect.cellX(cell) + rect.cellWidth(); ++x) {
                     ++total;
                     const std::uint32_t pixel = image.at(x, y);
                     if (!isTransparent(pixel, archive.key) && (rect.use != RectUse::Opaque || pixel >> 24 == 255))
                         ++visible;
+                    faded += (pixel >> 24) != 0 && (pixel >> 24) != 255;
                 }
             const std::string where = name + " " + rect.id + " cell " + std::to_string(cell);
+            // An additive blend ignores alpha: light faded out through alpha would show at full strength.
+            if (rect.use == RectUse::Additive && faded > 0)
+                problems.push_back(where + ": " + std::to_string(faded) + " translucent texels in an additive picture");
             if (rect.use == RectUse::Clear && visible > 0) problems.push_back(where + ": must be transparent");
             if (rect.use == RectUse::Opaque && visible < total) problems.push_back(where + ": has see-through texels");
             if ((rect.use == RectUse::Normal || rect.use == RectUse::Additive) && visible < 1 + total / 100)

@@ -363,13 +363,23 @@ void paintEnemies(const Sheet& sheet) {
     cairo_t* cr = sheet.cr;
     switch (sheet.entry.index) {
     case 0: {
-        // Four glowing lobes; the top-left one alone reads as the spawner's orb.
+        // Four lit lobes; the top-left one alone is the spawner's orb. That quarter is also drawn
+        // additively, so each lobe is solid and its light dims towards a dark rim instead of fading
+        // out through alpha: added to the screen it is a soft orb, blended normally a ball with a rim.
         const Rect& shard = sheet.rect("shard");
         sheet.rect("spawnerGlow");
         for (int lobe = 0; lobe < 4; ++lobe) {
             const double cx = shard.x0 + 8 + (lobe % 2) * 16, cy = shard.y0 + 8 + (lobe / 2) * 16;
-            glow(cr, cx, cy, 8, lobe == 0 ? kAmber : kViolet, 1.0, 0.2);
-            glow(cr, cx, cy, 3.5, kWhite, 1.0, 0.5);
+            const Colour tone = lobe == 0 ? kAmber : kViolet;
+            cairo_pattern_t* light = cairo_pattern_create_radial(cx, cy, 0, cx, cy, 7);
+            const Colour stops[5] = {kWhite, mix(tone, kWhite, 0.5), tone, scaled(tone, 0.4), scaled(tone, 0.08)};
+            const double at[5] = {0, 0.25, 0.5, 0.78, 1};
+            for (int i = 0; i < 5; ++i)
+                cairo_pattern_add_color_stop_rgb(light, at[i], stops[i].r, stops[i].g, stops[i].b);
+            cairo_arc(cr, cx, cy, 7, 0, 2 * M_PI);
+            cairo_set_source(cr, light);
+            cairo_fill(cr);
+            cairo_pattern_destroy(light);
         }
         break;
     }

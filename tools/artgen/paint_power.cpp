@@ -31,7 +31,58 @@ void label(cairo_t* cr, const Rect& r, const char* text, Colour fill, double siz
     caption(cr, text, r.x0 + 1, r.y0 + 1, r.width() - 2, r.height() - 2, fill, kInk, size);
 }
 
-constexpr const char* kDigits[10] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+// The tall digits as pixel shapes, 6 texels wide and 14 tall ('#' = stroke). They are drawn at 8x16 and
+// stretched to 8x32 with point filtering, so every stroke is two texels thick and lies on the texel grid;
+// 0, 5, 6, 8 and 9 differ in whole strokes, not in curves a scaled font would blur away.
+constexpr int kDigitWidth = 6;
+constexpr int kDigitHeight = 14;
+constexpr const char* kDigitShapes[10][kDigitHeight] = {
+    {".####.", "######", "##..##", "##..##", "##..##", "##..##", "##..##", "##..##", "##..##", "##..##",
+     "##..##", "##..##", "######", ".####."},
+    {"..##..", ".###..", "####..", "..##..", "..##..", "..##..", "..##..", "..##..", "..##..", "..##..",
+     "..##..", "..##..", "######", "######"},
+    {".####.", "######", "##..##", "....##", "....##", "....##", ".#####", "#####.", "##....", "##....",
+     "##....", "##....", "######", "######"},
+    {".####.", "######", "##..##", "....##", "....##", "....##", "..####", "..####", "....##", "....##",
+     "....##", "##..##", "######", ".####."},
+    {"##..##", "##..##", "##..##", "##..##", "##..##", "##..##", "######", "######", "....##", "....##",
+     "....##", "....##", "....##", "....##"},
+    {"######", "######", "##....", "##....", "##....", "##....", "#####.", "######", "....##", "....##",
+     "....##", "##..##", "######", ".####."},
+    {".####.", "######", "##....", "##....", "##....", "##....", "#####.", "######", "##..##", "##..##",
+     "##..##", "##..##", "######", ".####."},
+    {"######", "######", "....##", "....##", "....##", "...##.", "...##.", "..##..", "..##..", "..##..",
+     "..##..", "..##..", "..##..", "..##.."},
+    {".####.", "######", "##..##", "##..##", "##..##", "##..##", "######", "######", "##..##", "##..##",
+     "##..##", "##..##", "######", ".####."},
+    {".####.", "######", "##..##", "##..##", "##..##", "##..##", "######", ".#####", "....##", "....##",
+     "....##", "##..##", "######", ".####."},
+};
+
+bool digitStroke(int digit, int x, int y) {
+    return x >= 0 && x < kDigitWidth && y >= 0 && y < kDigitHeight && kDigitShapes[digit][y][x] == '#';
+}
+
+// Each digit fills its cell: light strokes, paper at the top warming to gold at the bottom, inside a
+// one-texel ink outline that keeps them readable over bright stage art.
+void tallDigits(cairo_t* cr, const Rect& strip) {
+    const int left = (strip.cellWidth() - kDigitWidth) / 2, top = (strip.height() - kDigitHeight) / 2;
+    for (int digit = 0; digit < strip.cells; ++digit) {
+        for (int y = 0; y < strip.height(); ++y) {
+            const Colour stroke = mix(kWhite, kGold, static_cast<double>(y) / (strip.height() - 1));
+            for (int x = 0; x < strip.cellWidth(); ++x) {
+                const int sx = x - left, sy = y - top;
+                bool edge = false;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) edge = edge || digitStroke(digit, sx + dx, sy + dy);
+                if (digitStroke(digit, sx, sy))
+                    fillRect(cr, strip.cellX(digit) + x, strip.y0 + y, 1, 1, stroke);
+                else if (edge)
+                    fillRect(cr, strip.cellX(digit) + x, strip.y0 + y, 1, 1, kInk);
+            }
+        }
+    }
+}
 
 void spark(cairo_t* cr, const Rect& r, int frame, Colour tone, int points) {
     const double cx = r.cellX(frame) + r.cellWidth() / 2.0, cy = r.y0 + r.height() / 2.0;
@@ -129,7 +180,7 @@ void paintPower(const Sheet& sheet) {
         drawCraft(cr, 0, 0, c, CraftPose::Neutral, 0);
         cairo_restore(cr);
     }
-    glyphRow(cr, sheet.rect("digitsTall"), kDigits, kPaper, kInk, 16);
+    tallDigits(cr, sheet.rect("digitsTall"));
     label(cr, sheet.rect("resItem"), "アイテム", kGold, 14);
     label(cr, sheet.rect("resLife"), "残り体力", kGold, 14);
     label(cr, sheet.rect("resTotal"), "トータル", kGold, 14);

@@ -84,7 +84,8 @@ void diagonalLaser(cairo_t* cr, const Rect& r, Colour tone, double width) {
 }
 
 void sword(cairo_t* cr, const Rect& r) {
-    // Hilt at texel (0,0), blade along the diagonal to (64,64).
+    // Hilt at texel (0,0), blade along the diagonal to (64,64). Solid over black: the swing's trail
+    // copies add it to the screen, the blade itself is blended normally.
     cairo_save(cr);
     cairo_translate(cr, r.x0, r.y0);
     cairo_rotate(cr, M_PI / 4);
@@ -105,9 +106,10 @@ void sword(cairo_t* cr, const Rect& r) {
     cairo_restore(cr);
 }
 
+// Drawn normally as the body and additively, at full strength whatever its alpha, as six trail
+// copies: so it has no soft halo, only solid blades whose edges darken over black.
 void boomerang(cairo_t* cr, const Rect& r) {
     const double cx = r.x0 + 64, cy = r.y0 + 64;
-    glow(cr, cx, cy, 60, kAmber, 0.4);
     for (int i = 0; i < 3; ++i) {
         cairo_save(cr);
         cairo_translate(cr, cx, cy);
