@@ -6,6 +6,7 @@
 #include "app/FrameClock.h"
 #include "app/PlayFlags.h"
 #include "app/PrecomputedTables.h"
+#include "bullets/BulletSpawn.h"
 #include "data/ButtonConfig.h"
 #include "data/Progress.h"
 #include "enemies/SweepOrigin.h"
@@ -121,5 +122,6 @@ bool initGame()
     g_enemyList = nullptr;
     g_effectFrontList = nullptr;
     g_bulletList = nullptr;
+    g_lastBullet = nullptr;
     return true;
 }
