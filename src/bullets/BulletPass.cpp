@@ -8,6 +8,8 @@
 #include "graphics/Sprites.h"
 #include "objects/ObjectList.h"
 
+using namespace bullets;
+
 namespace {
 
 enum class Sheet { Shot, Effect };

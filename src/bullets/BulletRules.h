@@ -1,5 +1,6 @@
 // Inside the bullet code: the building blocks the kinds' rules share and one
-// rule per kind, grouped by family.
+// rule per kind, grouped by family. They live in their own namespace so that
+// their plain names (fire, aimAngle, leaveScreen) stay the bullets' own.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,8 @@
 #include "platform/Device.h"
 
 class GameObject;
+
+namespace bullets {
 
 // Truncated toward zero to an int32 (whole degrees, whole pixels); values no
 // int32 can hold are clamped, NaN is 0.
@@ -33,40 +36,42 @@ const platform::Texture* effectPage(int page);
 const platform::Texture* mapTilePage();
 
 // Straight flyers and other single bullets.
-void updateStraight(GameObject& b);
-void updateStopAndTurn(GameObject& b);      // 7
-void updatePauseAndDash(GameObject& b);     // 25
-void updateAcceleratingDart(GameObject& b); // 26
-void updateLineRunner(GameObject& b);       // 34
-void updateRowRunner(GameObject& b);        // 35
-void updateScatterLayer(GameObject& b);     // 38
-void updateLob(GameObject& b);              // 39
+void updateBulletStraight(GameObject& b);
+void updateBulletStopAndTurn(GameObject& b);      // 7
+void updateBulletPauseAndDash(GameObject& b);     // 25
+void updateBulletAcceleratingDart(GameObject& b); // 26
+void updateBulletLineRunner(GameObject& b);       // 34
+void updateBulletRowRunner(GameObject& b);        // 35
+void updateBulletScatterLayer(GameObject& b);     // 38
+void updateBulletLob(GameObject& b);              // 39
 
 // Bursts, spinners and spirals.
-void updateRingBurst(GameObject& b);        // 4, 5, 11
-void updateSpinner(GameObject& b);          // 2
-void updateSpiralArm(GameObject& b);        // 10
-void updateRotatingFan(GameObject& b);      // 14
+void updateBulletRingBurst(GameObject& b);        // 4, 5, 11
+void updateBulletSpinner(GameObject& b);          // 2
+void updateBulletSpiralArm(GameObject& b);        // 10
+void updateBulletRotatingFan(GameObject& b);      // 14
 
 // Star shells, missiles, stars and the wall turret.
-void updateStarShell(GameObject& b);        // 18
-void updateHomingMissile(GameObject& b);    // 19
-void updateStarBurst(GameObject& b);        // 20
-void updateBrakingStar(GameObject& b);      // 21
-void updateStar(GameObject& b);             // 22
-void updateTurningMissile(GameObject& b);   // 23
-void updateWallTurret(GameObject& b);       // 24
+void updateBulletStarShell(GameObject& b);        // 18
+void updateBulletHomingMissile(GameObject& b);    // 19
+void updateBulletStarBurst(GameObject& b);        // 20
+void updateBulletBrakingStar(GameObject& b);      // 21
+void updateBulletStar(GameObject& b);             // 22
+void updateBulletTurningMissile(GameObject& b);   // 23
+void updateBulletWallTurret(GameObject& b);       // 24
 
 // Beams and the laser.
-void updateVerticalBeam(GameObject& b);     // 13
-void updateHorizontalBeam(GameObject& b);   // 16
-void updateLaser(GameObject& b);            // 29
+void updateBulletVerticalBeam(GameObject& b);     // 13
+void updateBulletHorizontalBeam(GameObject& b);   // 16
+void updateBulletLaser(GameObject& b);            // 29
 
 // Bullets that follow a map character.
-void updateMapAnchored(GameObject& b);      // 32, 33
+void updateBulletMapAnchored(GameObject& b);      // 32, 33
 
 // Large rotating shots, orbiters, curlers and accelerating orbs.
-void updateLargeShot(GameObject& b);        // 40, 41, 42, 43, 45
-void updateOrbiter(GameObject& b);          // 44
-void updateCurler(GameObject& b);           // 46
-void updateAcceleratingOrb(GameObject& b);  // 47, 48, 49
+void updateBulletLargeShot(GameObject& b);        // 40, 41, 42, 43, 45
+void updateBulletOrbiter(GameObject& b);          // 44
+void updateBulletCurler(GameObject& b);           // 46
+void updateBulletAcceleratingOrb(GameObject& b);  // 47, 48, 49
+
+}  // namespace bullets

@@ -9,6 +9,8 @@
 #include "objects/ObjectList.h"
 #include "stage/MapCharMove.h"
 
+using namespace bullets;
+
 GameObject* g_lastBullet = nullptr;
 
 namespace {

@@ -11,6 +11,8 @@
 #include "player/PlayerState.h"
 #include "stage/DrawScreenMap.h"
 
+using namespace bullets;
+
 namespace {
 
 const platform::Texture* pageOf(platform::Texture** set, int count, int page)
@@ -28,42 +30,42 @@ void runKindRule(GameObject& b)
     case 28:
     case 31:
     case 1000:
-    case 1001: updateStraight(b); break;
-    case 2: updateSpinner(b); break;
+    case 1001: updateBulletStraight(b); break;
+    case 2: updateBulletSpinner(b); break;
     case 4:
     case 5:
-    case 11: updateRingBurst(b); break;
-    case 7: updateStopAndTurn(b); break;
-    case 10: updateSpiralArm(b); break;
-    case 13: updateVerticalBeam(b); break;
-    case 14: updateRotatingFan(b); break;
-    case 16: updateHorizontalBeam(b); break;
-    case 18: updateStarShell(b); break;
-    case 19: updateHomingMissile(b); break;
-    case 20: updateStarBurst(b); break;
-    case 21: updateBrakingStar(b); break;
-    case 22: updateStar(b); break;
-    case 23: updateTurningMissile(b); break;
-    case 24: updateWallTurret(b); break;
-    case 25: updatePauseAndDash(b); break;
-    case 26: updateAcceleratingDart(b); break;
-    case 29: updateLaser(b); break;
+    case 11: updateBulletRingBurst(b); break;
+    case 7: updateBulletStopAndTurn(b); break;
+    case 10: updateBulletSpiralArm(b); break;
+    case 13: updateBulletVerticalBeam(b); break;
+    case 14: updateBulletRotatingFan(b); break;
+    case 16: updateBulletHorizontalBeam(b); break;
+    case 18: updateBulletStarShell(b); break;
+    case 19: updateBulletHomingMissile(b); break;
+    case 20: updateBulletStarBurst(b); break;
+    case 21: updateBulletBrakingStar(b); break;
+    case 22: updateBulletStar(b); break;
+    case 23: updateBulletTurningMissile(b); break;
+    case 24: updateBulletWallTurret(b); break;
+    case 25: updateBulletPauseAndDash(b); break;
+    case 26: updateBulletAcceleratingDart(b); break;
+    case 29: updateBulletLaser(b); break;
     case 32:
-    case 33: updateMapAnchored(b); break;
-    case 34: updateLineRunner(b); break;
-    case 35: updateRowRunner(b); break;
-    case 38: updateScatterLayer(b); break;
-    case 39: updateLob(b); break;
+    case 33: updateBulletMapAnchored(b); break;
+    case 34: updateBulletLineRunner(b); break;
+    case 35: updateBulletRowRunner(b); break;
+    case 38: updateBulletScatterLayer(b); break;
+    case 39: updateBulletLob(b); break;
     case 40:
     case 41:
     case 42:
     case 43:
-    case 45: updateLargeShot(b); break;
-    case 44: updateOrbiter(b); break;
-    case 46: updateCurler(b); break;
+    case 45: updateBulletLargeShot(b); break;
+    case 44: updateBulletOrbiter(b); break;
+    case 46: updateBulletCurler(b); break;
     case 47:
     case 48:
-    case 49: updateAcceleratingOrb(b); break;
+    case 49: updateBulletAcceleratingOrb(b); break;
     default: b.kill(); break;
     }
 }
@@ -83,6 +85,8 @@ void updateBullet(GameObject& bullet)
             bullet.kill();
     }
 }
+
+namespace bullets {
 
 int32_t truncInt(double v)
 {
@@ -141,3 +145,5 @@ const platform::Texture* effectPage(int page)
 }
 
 const platform::Texture* mapTilePage() { return pageOf(g_texMap, g_texMapCount, 0); }
+
+}  // namespace bullets

@@ -13,6 +13,8 @@
 int g_laserTick = 0;
 int g_laserFrame = 0;
 
+namespace bullets {
+
 namespace {
 
 constexpr uint32_t kWhite = 0xFFFFFFFF;
@@ -62,7 +64,7 @@ void drawLaser(GameObject& b)
 
 }  // namespace
 
-void updateVerticalBeam(GameObject& b)
+void updateBulletVerticalBeam(GameObject& b)
 {
     if (b.step() == 0) {
         // The given value is the beam's column.
@@ -96,7 +98,7 @@ void updateVerticalBeam(GameObject& b)
     }
 }
 
-void updateHorizontalBeam(GameObject& b)
+void updateBulletHorizontalBeam(GameObject& b)
 {
     switch (b.step()) {
     case 0:
@@ -135,7 +137,7 @@ void updateHorizontalBeam(GameObject& b)
     }
 }
 
-void updateLaser(GameObject& b)
+void updateBulletLaser(GameObject& b)
 {
     switch (b.step()) {
     case 0:
@@ -172,3 +174,5 @@ void updateLaser(GameObject& b)
         break;
     }
 }
+
+}  // namespace bullets

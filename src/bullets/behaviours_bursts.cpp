@@ -5,6 +5,9 @@
 #include "bullets/BulletRules.h"
 #include "objects/GameObject.h"
 
+namespace bullets {
+
+
 namespace {
 
 struct Burst {
@@ -25,7 +28,7 @@ Burst burstOf(int seedKind)
 
 }  // namespace
 
-void updateRingBurst(GameObject& b)
+void updateBulletRingBurst(GameObject& b)
 {
     Burst burst = burstOf(b.kind());
     for (int i = 0; i < burst.count; ++i)
@@ -33,7 +36,7 @@ void updateRingBurst(GameObject& b)
     b.kill();
 }
 
-void updateSpinner(GameObject& b)
+void updateBulletSpinner(GameObject& b)
 {
     // One needle every step, ten degrees further round, for a full turn.
     if (b.timer() < 36) {
@@ -44,7 +47,7 @@ void updateSpinner(GameObject& b)
     }
 }
 
-void updateSpiralArm(GameObject& b)
+void updateBulletSpiralArm(GameObject& b)
 {
     // vx, vy hold the spiral's centre and aux its radius.
     b.setX(static_cast<float>(b.vx() + b.aux() * std::cos(b.angle() * kDegToRad)));
@@ -56,7 +59,7 @@ void updateSpiralArm(GameObject& b)
         b.kill();
 }
 
-void updateRotatingFan(GameObject& b)
+void updateBulletRotatingFan(GameObject& b)
 {
     int step = b.step();
     if (step == 0 || step == 5 || step == 10 || step == 15)
@@ -67,3 +70,5 @@ void updateRotatingFan(GameObject& b)
     b.setAngle(b.angle() + 0.5);
     b.incrementStep();
 }
+
+}  // namespace bullets

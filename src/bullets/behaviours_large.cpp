@@ -10,6 +10,8 @@
 int g_orbitAnchorX = kOrbitAnchorGone;
 int g_orbitAnchorY = 0;
 
+namespace bullets {
+
 namespace {
 
 // Frames 1 to 5 of the large-shot row, the next every fourth step.
@@ -57,7 +59,7 @@ void splitAtEdge(GameObject& b, double firstAngle)
 
 }  // namespace
 
-void updateLargeShot(GameObject& b)
+void updateBulletLargeShot(GameObject& b)
 {
     if (b.timer() == 0) {
         placeLargeShot(b);
@@ -94,7 +96,7 @@ void updateLargeShot(GameObject& b)
     }
 }
 
-void updateOrbiter(GameObject& b)
+void updateBulletOrbiter(GameObject& b)
 {
     if (b.timer() == 0) {
         b.setRotation(b.angle() + 180);
@@ -120,7 +122,7 @@ void updateOrbiter(GameObject& b)
     leaveBox(b, -320, 960, -320, 800);
 }
 
-void updateCurler(GameObject& b)
+void updateBulletCurler(GameObject& b)
 {
     if (b.timer() == 0)
         b.setRotation(b.angle());
@@ -137,7 +139,7 @@ void updateCurler(GameObject& b)
     leaveBox(b, -64, 1280, -640, 480);
 }
 
-void updateAcceleratingOrb(GameObject& b)
+void updateBulletAcceleratingOrb(GameObject& b)
 {
     // vx, vy are a direction here, scaled by the growing speed.
     if (b.timer() % 20 == 0)
@@ -147,3 +149,5 @@ void updateAcceleratingOrb(GameObject& b)
     b.cycleCell(5, 0, 7);
     leaveBox(b, -64, 1280, -640, 480);
 }
+
+}  // namespace bullets

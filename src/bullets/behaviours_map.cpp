@@ -8,6 +8,9 @@
 #include "stage/DrawScreenMap.h"
 #include "stage/MapCharMove.h"
 
+namespace bullets {
+
+
 namespace {
 
 constexpr float kTileCell = 0.0625f;
@@ -22,7 +25,7 @@ const MapChar* ownerOf(const GameObject& b)
 
 }  // namespace
 
-void updateMapAnchored(GameObject& b)
+void updateBulletMapAnchored(GameObject& b)
 {
     const MapChar* owner = ownerOf(b);
     if (!owner) {
@@ -50,3 +53,5 @@ void updateMapAnchored(GameObject& b)
     if (b.timer() == b.step())
         b.kill();
 }
+
+}  // namespace bullets

@@ -5,6 +5,9 @@
 #include "objects/GameObject.h"
 #include "player/PlayerState.h"
 
+namespace bullets {
+
+
 namespace {
 
 constexpr float kCellWidth = 0.125f;
@@ -59,7 +62,7 @@ bool turnToAim(GameObject& b)
 
 }  // namespace
 
-void updateStarShell(GameObject& b)
+void updateBulletStarShell(GameObject& b)
 {
     b.setX(b.x() - b.speed());
     drawStar(b, kMissileRow);
@@ -74,7 +77,7 @@ void updateStarShell(GameObject& b)
     fire(b, 19, truncInt(b.angle() + 45) % 360);
 }
 
-void updateHomingMissile(GameObject& b)
+void updateBulletHomingMissile(GameObject& b)
 {
     if (b.step() == 0) {
         // It is created without a velocity; a first update that finds it on
@@ -102,7 +105,7 @@ void updateHomingMissile(GameObject& b)
     leaveScreen(b);
 }
 
-void updateStarBurst(GameObject& b)
+void updateBulletStarBurst(GameObject& b)
 {
     moveByVelocity(b);
     drawStar(b, kStarRow);
@@ -117,7 +120,7 @@ void updateStarBurst(GameObject& b)
         fire(b, 21, 20 * i);
 }
 
-void updateBrakingStar(GameObject& b)
+void updateBulletBrakingStar(GameObject& b)
 {
     headOn(b);
     moveByVelocity(b);
@@ -131,7 +134,7 @@ void updateBrakingStar(GameObject& b)
     b.incrementTimer();
 }
 
-void updateStar(GameObject& b)
+void updateBulletStar(GameObject& b)
 {
     moveByVelocity(b);
     drawHeading(b, kStarRow);
@@ -141,7 +144,7 @@ void updateStar(GameObject& b)
     b.incrementTimer();
 }
 
-void updateTurningMissile(GameObject& b)
+void updateBulletTurningMissile(GameObject& b)
 {
     if (b.timer() == 0) {
         // It arrives as a 1-pixel dot at the turret's muzzle and grows to
@@ -166,7 +169,7 @@ void updateTurningMissile(GameObject& b)
     b.incrementTimer();
 }
 
-void updateWallTurret(GameObject& b)
+void updateBulletWallTurret(GameObject& b)
 {
     if (b.step() == 0) {
         // A value above 500 sends it to the top wall; the value's remainder
@@ -203,3 +206,5 @@ void updateWallTurret(GameObject& b)
         }
     }
 }
+
+}  // namespace bullets

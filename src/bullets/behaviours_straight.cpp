@@ -7,13 +7,16 @@
 #include "graphics/Sprites.h"
 #include "objects/GameObject.h"
 
-void updateStraight(GameObject& b)
+namespace bullets {
+
+
+void updateBulletStraight(GameObject& b)
 {
     moveByVelocity(b);
     leaveScreen(b);
 }
 
-void updateStopAndTurn(GameObject& b)
+void updateBulletStopAndTurn(GameObject& b)
 {
     if (b.step() == 0) {
         if (b.timer() < 31) {
@@ -38,7 +41,7 @@ void updateStopAndTurn(GameObject& b)
     leaveScreen(b);
 }
 
-void updatePauseAndDash(GameObject& b)
+void updateBulletPauseAndDash(GameObject& b)
 {
     if (b.step() < 21) {
         moveByVelocity(b);
@@ -53,7 +56,7 @@ void updatePauseAndDash(GameObject& b)
     leaveScreen(b);
 }
 
-void updateAcceleratingDart(GameObject& b)
+void updateBulletAcceleratingDart(GameObject& b)
 {
     b.incrementStep();
     if (b.step() % 10 == 0) {
@@ -67,7 +70,7 @@ void updateAcceleratingDart(GameObject& b)
     leaveScreen(b);
 }
 
-void updateLineRunner(GameObject& b)
+void updateBulletLineRunner(GameObject& b)
 {
     if (b.timer() == 0)
         b.setY(b.vy());
@@ -80,7 +83,7 @@ void updateLineRunner(GameObject& b)
     b.incrementTimer();
 }
 
-void updateRowRunner(GameObject& b)
+void updateBulletRowRunner(GameObject& b)
 {
     if (b.timer() % 5 == 0)
         nextCell(b, 0, 3);
@@ -89,7 +92,7 @@ void updateRowRunner(GameObject& b)
     b.incrementTimer();
 }
 
-void updateScatterLayer(GameObject& b)
+void updateBulletScatterLayer(GameObject& b)
 {
     b.incrementTimer();
     b.setTimer2((b.timer2() + 1) % kScatterRows);
@@ -101,7 +104,7 @@ void updateScatterLayer(GameObject& b)
     leaveScreen(b);
 }
 
-void updateLob(GameObject& b)
+void updateBulletLob(GameObject& b)
 {
     b.incrementTimer();
     b.setX(static_cast<float>(b.x() - b.angle()));
@@ -112,3 +115,5 @@ void updateLob(GameObject& b)
         b.setAnim(b.anim() >= 7 ? 2 : b.anim() + 1);
     leaveBox(b, -80, 640, -900, 480);
 }
+
+}  // namespace bullets
