@@ -6,6 +6,7 @@
 #include "app/FrameClock.h"
 #include "app/PlayFlags.h"
 #include "app/PrecomputedTables.h"
+#include "bullets/BulletSpawn.h"
 #include "data/ButtonConfig.h"
 #include "data/Progress.h"
 #include "enemies/SweepOrigin.h"

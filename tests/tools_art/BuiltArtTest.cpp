@@ -2,6 +2,8 @@
 // background, backgrounds wrap, output repeats byte for byte, and the game's reader gets the textures.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -106,7 +108,7 @@ TEST(BuiltArt, StageBackgroundsWrapWithoutASeam) {
 }
 
 TEST(BuiltArt, RepaintingGivesTheSameBytes) {
-    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "lnf_art_repaint";
+    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / ("lnf_art_repaint-" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     const std::string command =

@@ -1,6 +1,8 @@
 // How painted pixels become stored texels under each archive key and entry mode.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdint>
 
 #include "Catalog.h"
@@ -81,7 +83,7 @@ TEST(ArtKeyRules, CheckReportsStrayKeysEmptyFramesAndHoles) {
 
 TEST(ArtKeyRules, PngRoundTripKeepsTransparentKeyColour) {
     const art::Image image{3, 2, {0x00FF0000, 0xFFFE0000, 0x80102030, 0xFF000000, 0x00FF00FF, 0x7F7F7F7F}};
-    const std::string path = testing::TempDir() + "art_roundtrip.png";
+    const std::string path = testing::TempDir() + "art_roundtrip-" + std::to_string(getpid()) + ".png";
     std::string error;
     ASSERT_TRUE(art::writePng(image, path, error)) << error;
     art::Image back;

@@ -6,13 +6,17 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 #include "ArtFiles.h"
 
 namespace {
 
 struct Scratch {
     std::filesystem::path dir;
-    explicit Scratch(const char* name) : dir(std::filesystem::path(testing::TempDir()) / name) {
+    // The process id keeps two runs of the suite at once out of each other's way.
+    explicit Scratch(const char* name)
+        : dir(std::filesystem::path(testing::TempDir()) / (name + std::string("-") + std::to_string(getpid()))) {
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
     }
