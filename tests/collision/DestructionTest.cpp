@@ -65,21 +65,6 @@ TEST_F(CollisionTest, ABossFallingAgainKeepsEarlierUnlocksAndSavesThemAll)
     EXPECT_EQ(savedFlags(), want);
 }
 
-TEST_F(CollisionTest, OnlyABossWritesTheProgressFile)
-{
-    GameObject* ordinary = enemy(400, 100, 1, 0, 0, 2);
-    GameObject* laser = shot(0, 0, 1, 1, 7);
-    GameObject* item = add(&g_itemList, 6, 0, 0, 0, 16, 1, 1);
-    onDestroyed(*ordinary);
-    onDestroyed(*laser);
-    onDestroyed(*item);
-    EXPECT_FALSE(std::filesystem::exists(kProgressFile));
-    EXPECT_FALSE(g_stageClearing);
-    EXPECT_EQ(soundsPlayed(12), 1);
-    EXPECT_EQ(count(g_enemyList) + count(g_shotList) + count(g_itemList), 3)
-        << "the handler leaves removal to its caller";
-}
-
 TEST_F(CollisionTest, TheStageClearTurnsEveryBulletIntoAnItemWhereItFlew)
 {
     bullet(100, 50, 1, 10);

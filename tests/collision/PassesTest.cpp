@@ -45,6 +45,8 @@ TEST_F(CollisionTest, AShotThatDestroysAnEnemyScoresItsValueAndScattersItsItems)
     EXPECT_FLOAT_EQ(g_itemList->x(), 232);
     EXPECT_FLOAT_EQ(g_itemList->y(), 116);
     EXPECT_EQ(soundsPlayed(12), 1) << "an ordinary enemy's explosion sound";
+    EXPECT_FALSE(g_stageClearing);
+    EXPECT_FALSE(std::filesystem::exists(kProgressFile)) << "only a boss saves the unlocks";
 }
 
 TEST_F(CollisionTest, AShotWithOneHitPointMeetsOnlyTheFirstEnemyInListOrder)
