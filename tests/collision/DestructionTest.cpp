@@ -1,5 +1,7 @@
 // A fallen boss: the gallery unlocks it earns and saves, the speaker of the
 // conversation after it, the stage clear and the bullets turned into items.
+#include <algorithm>
+
 #include "CollisionFixture.h"
 
 namespace {
