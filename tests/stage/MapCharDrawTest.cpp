@@ -43,7 +43,6 @@ protected:
         MapCharTest::TearDown();
     }
 
-    // One frame of map characters on a black screen.
     void frame()
     {
         device.clear(platform::D3DCLEAR_TARGET, 0xFF000000, 1.0f);
@@ -67,55 +66,49 @@ protected:
 TEST_F(MapCharDraw, EachTypeShowsItsCellAtItsScreenPosition)
 {
     camera(1000, 2000);
-    add(0, 1040, 2030, 0, 0, 1000000);        // block
-    add(3, 1200, 2030, 1, 0, 1000000);        // hatch, right half
-    add(3, 1400, 2030, 2, 0, 1000000);        // hatch, left half
-    add(6, 1040, 2200, 0, 0, 1000000);        // four-way spiral turret
-    add(2, 1200, 2200, 0, 0, 1000000);        // crawler
-    frame();
-    EXPECT_EQ(texelAt(40, 30), (Texel{0, 128}));
-    EXPECT_EQ(texelAt(71, 61), (Texel{15, 143})) << "32 x 32 from a 16-texel cell";
-    EXPECT_EQ(texelAt(72, 62), kNothing);
-    EXPECT_EQ(texelAt(200, 30), (Texel{128, 224}));
-    EXPECT_EQ(texelAt(327, 93), (Texel{191, 255})) << "128 x 64";
-    EXPECT_EQ(texelAt(400, 30), (Texel{0, 224}));
-    EXPECT_EQ(texelAt(40, 200), (Texel{48, 128}));
-    EXPECT_EQ(texelAt(200, 200), (Texel{0, 144}));
-}
-
-TEST_F(MapCharDraw, ABeamIsARunOfCellsFromItsTipAndNothingShowsOnceDestroyed)
-{
-    // A left-facing beam 40 pixels out: cells at -40 and -8 from its base.
-    MapChar& left = add(1, 300, 100, 0, 1000, 1000000);
+    const int asleep = 1000000;
+    add(0, 1040, 2030, 0, 0, asleep);  // block
+    add(3, 1200, 2030, 1, 0, asleep);  // hatch, right half of the sheet
+    add(3, 1400, 2030, 2, 0, asleep);  // hatch, left half
+    add(6, 1040, 2200, 0, 0, asleep);  // four-way spiral turret
+    add(2, 1200, 2200, 0, 0, asleep);  // crawler
+    MapChar& left = add(1, 1300, 2300, 0, 0, asleep);  // beams, set 40 and 70 pixels out
+    MapChar& down = add(1, 1100, 2300, 3, 0, asleep);
     left.hitLeft = -40;
-    // A down-facing beam 70 pixels long: cells ending at 70 and 38.
-    MapChar& down = add(1, 100, 200, 3, 1000, 1000000);
     down.hitBottom = 70;
     frame();
-    EXPECT_EQ(texelAt(260, 100), (Texel{64, 128}));
-    EXPECT_EQ(texelAt(292, 100), (Texel{64, 128}));
-    EXPECT_EQ(texelAt(259, 100), kNothing);
-    EXPECT_EQ(texelAt(324, 100), kNothing);
-    EXPECT_EQ(texelAt(100, 206), (Texel{64, 128}));
-    EXPECT_EQ(texelAt(100, 238), (Texel{64, 128}));
-    EXPECT_EQ(texelAt(100, 205), kNothing);
-    EXPECT_EQ(texelAt(100, 270), kNothing);
+    const std::pair<std::pair<int, int>, Texel> expected[] = {
+        {{40, 30}, {0, 128}},    {{71, 61}, {15, 143}},  {{72, 62}, kNothing},
+        {{200, 30}, {128, 224}}, {{327, 93}, {191, 255}}, {{400, 30}, {0, 224}},
+        {{40, 200}, {48, 128}},  {{200, 200}, {0, 144}},
+        // The left beam's cells start at its tip: -40 and -8 from its base.
+        {{260, 300}, {64, 128}}, {{292, 300}, {64, 128}}, {{259, 300}, kNothing},
+        {{324, 300}, kNothing},
+        // The down beam's cells end at its tip: 38-70 and 6-38.
+        {{100, 306}, {64, 128}}, {{100, 338}, {64, 128}}, {{100, 305}, kNothing},
+        {{100, 370}, kNothing}};
+    for (const auto& [at, texel] : expected)
+        EXPECT_EQ(texelAt(at.first, at.second), texel) << at.first << ", " << at.second;
 
     left.dead = true;
     frame();
-    EXPECT_EQ(texelAt(260, 100), kNothing);
+    EXPECT_EQ(texelAt(260, 300), kNothing);
 }
 
-TEST_F(MapCharDraw, ARotatingTurretAppearsOnlyOnceItActs)
+TEST_F(MapCharDraw, ARotatingTurretShowsOnlyWhileItActsAndRedOnTheFrameItIsHit)
 {
-    MapChar& turret = add(7, 200, 200, 0, 0, 3);
+    add(7, 200, 200, 2, 0, 3);
     frame();
     EXPECT_EQ(texelAt(231, 231), kNothing) << "its clock has not passed param2";
     steps(3);
     frame();
     EXPECT_NE(texelAt(231, 231), kNothing);
+    addShot(220, 220, 1, 0);
+    frame();
+    EXPECT_EQ(g_mapEmitterObject->green(), 0);
+    frame();
+    EXPECT_EQ(g_mapEmitterObject->green(), 255);
     g_worldFrozen = true;
     frame();
     EXPECT_EQ(texelAt(231, 231), kNothing);
-    EXPECT_FALSE(turret.dead);
 }

@@ -59,13 +59,8 @@ protected:
         if (mapChars.capacity() < 64)
             mapChars.reserve(64);
         MapChar record;
-        record.type = type;
-        record.mapX = x;
-        record.mapY = y;
-        record.param0 = p0;
-        record.param1 = p1;
-        record.param2 = p2;
-        record.param3 = p3;
+        record.type = type, record.mapX = x, record.mapY = y;
+        record.param0 = p0, record.param1 = p1, record.param2 = p2, record.param3 = p3;
         record.index = static_cast<int32_t>(mapChars.size());
         initMapChar(record);
         mapChars.push_back(record);
@@ -81,19 +76,18 @@ protected:
 
     static void camera(int x, int y)
     {
-        scrollTileX = x / 32;
-        scrollPixelX = x % 32;
-        scrollTileY = y / 32;
-        scrollPixelY = y % 32;
+        scrollTileX = x / 32, scrollPixelX = x % 32;
+        scrollTileY = y / 32, scrollPixelY = y % 32;
     }
 
-    static std::vector<GameObject*> enemies()
+    static std::vector<GameObject*> listed(GameObject* head)
     {
         std::vector<GameObject*> found;
-        for (GameObject* e = g_enemyList; e; e = e->next)
+        for (GameObject* e = head; e; e = e->next)
             found.push_back(e);
         return found;
     }
+    static std::vector<GameObject*> enemies() { return listed(g_enemyList); }
 
     static GameObject* addShot(float x, float y, int hp, int power)
     {
