@@ -1,6 +1,7 @@
 // Start values of the map characters by type.
 #include "stage/DrawScreenMap.h"
 #include "stage/MapCharMove.h"
+#include "stage/MapCharRules.h"
 
 std::vector<MapChar> mapChars;
 int32_t mapCharCount = 0;
@@ -31,12 +32,16 @@ constexpr MapCharStart kMapCharStart[9] = {
     {1, 1, 0, 0, 32, 32, 0, 0, kCell, kCell, 4, 9999999, 1},                   // enemy generator
 };
 
-bool solidAt(int32_t column, int32_t row)
+}  // namespace
+
+bool mapCellSolid(int32_t column, int32_t row)
 {
     if (column < 0 || column >= kMapColumns || row < 0 || row >= kMapRows)
         return false;
     return mapTiles[column][row] != 0;
 }
+
+namespace {
 
 // The crawler starts along the wall it finds itself on; with no rule
 // matching, the file's direction stays.
@@ -44,7 +49,7 @@ void crawlerStartDirection(MapChar& record)
 {
     int32_t column = record.mapX / 32;
     int32_t row = record.mapY / 32;
-    auto t = [&](int dc, int dr) { return solidAt(column + dc, row + dr); };
+    auto t = [&](int dc, int dr) { return mapCellSolid(column + dc, row + dr); };
     if (!t(-1, 0) && t(0, 1))
         record.param0 = 0;
     else if (!t(1, 0) && t(0, -1))

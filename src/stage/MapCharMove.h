@@ -40,6 +40,13 @@ struct MapChar {
     bool extending = true;
 };
 
+// Where a record sits on screen this frame, and whether it is in view.
+struct MapCharView {
+    int32_t screenX;
+    int32_t screenY;
+    bool onScreen;
+};
+
 extern std::vector<MapChar> mapChars;
 extern int32_t mapCharCount;
 extern GameObject* g_mapEmitterObject;
@@ -47,7 +54,15 @@ extern GameObject* g_mapEmitterObject;
 // Gives a freshly read record its start values by type. The stage's tiles
 // must be loaded first: a wall crawler takes its start direction from them.
 void initMapChar(MapChar& record);
-// Wakes, moves and draws the characters as the map scrolls.
+// Wakes, moves and draws the characters as the map scrolls. Runs before the
+// tiles are drawn, so tiles cover the characters.
 void mapCharsStep();
+// The type's behaviour for one frame; the step calls it once the record's
+// clock has passed its param2, while the world is not frozen.
+void mapCharAction(MapChar& record, const MapCharView& view);
+// The player's shots, then the craft, against the record at index drawn at
+// (screenX, screenY). Indices outside the table are ignored.
+void hitMapCharByShots(int32_t index, int32_t screenX, int32_t screenY);
+void hitMapCharByPlayer(int32_t index, int32_t screenX, int32_t screenY);
 // Frees the stage's map-character table.
 void freeMapCharacters();
