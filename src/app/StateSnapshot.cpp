@@ -68,6 +68,15 @@ long long listSize(const GameObject* head)
     return size;
 }
 
+// The kinds of a list's objects in list order.
+void kindsField(std::ostringstream& out, const GameObject* head)
+{
+    out << '[';
+    for (const GameObject* obj = head; obj; obj = obj->next)
+        out << (obj != head ? "," : "") << obj->kind();
+    out << ']';
+}
+
 }  // namespace
 
 std::string stateSnapshotJson()
@@ -113,10 +122,13 @@ std::string stateSnapshotJson()
     field(out, "pixelY", scrollPixelY);
     field(out, "segment", segmentIndex);
     field(out, "segmentFrame", segmentFrame, true);
-    out << "},\"shotKinds\":[";
-    for (const GameObject* shot = g_shotList; shot; shot = shot->next)
-        out << (shot != g_shotList ? "," : "") << shot->kind();
-    out << "],\"lists\":{";
+    out << "},\"shotKinds\":";
+    kindsField(out, g_shotList);
+    out << ",\"enemyKinds\":";
+    kindsField(out, g_enemyList);
+    out << ",\"bulletKinds\":";
+    kindsField(out, g_bulletList);
+    out << ",\"lists\":{";
     field(out, "enemies", listSize(g_enemyList));
     field(out, "bullets", listSize(g_bulletList));
     field(out, "shots", listSize(g_shotList));

@@ -105,8 +105,9 @@ void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_restore(cr);
 }
 
-void lantern(cairo_t* cr, double cx, double cy, double w, double h, Colour paper, double light) {
-    glow(cr, cx, cy, w * 1.3, palette::kAmber, 0.45 * light);
+void lantern(cairo_t* cr, double cx, double cy, double w, double h, Colour paper, double light,
+             double glowReach) {
+    glow(cr, cx, cy, w * glowReach, palette::kAmber, 0.45 * light);
     ellipsePath(cr, cx, cy, w / 2, h / 2);
     cairo_pattern_t* body = cairo_pattern_create_radial(cx - w * 0.1, cy - h * 0.1, 0, cx, cy, w * 0.6);
     const Colour hot = mix(paper, palette::kPaper, 0.6 * light);

@@ -60,7 +60,9 @@ void rimmedBall(cairo_t* cr, double cx, double cy, double radius, Colour body);
 void starPath(cairo_t* cr, double cx, double cy, double outer, double inner, int points, double turn);
 void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry);
 // A paper lantern: lacquered caps, ribbed glowing body.
-void lantern(cairo_t* cr, double cx, double cy, double w, double h, Colour paper, double light);
+// glowReach is the radius of the light around it in widths; small sprites keep it inside their cell.
+void lantern(cairo_t* cr, double cx, double cy, double w, double h, Colour paper, double light,
+             double glowReach = 1.3);
 
 // Centres UTF-8 text in the box, shrunk to fit, filled with `fill` and outlined with `outline`.
 void caption(cairo_t* cr, const char* text, double x, double y, double w, double h, Colour fill,

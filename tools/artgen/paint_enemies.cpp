@@ -51,7 +51,7 @@ void zigzagFlyer(cairo_t* cr, double x, double y, int f) {
 // One-eyed lantern ghost.
 void uTurner(cairo_t* cr, double x, double y, int f) {
     const double sway = std::sin(f * M_PI / 3) * 2;
-    lantern(cr, x + 16, y + 15 + sway, 20, 22, kVermilion, 0.7);
+    lantern(cr, x + 16, y + 15 + sway, 20, 22, kVermilion, 0.7, 0.7);
     eye(cr, x + 12, y + 15 + sway, 3.5, kGold);
     cairo_move_to(cr, x + 22, y + 26 + sway);
     cairo_curve_to(cr, x + 26, y + 30, x + 30, y + 24 - sway, x + 31, y + 28);
