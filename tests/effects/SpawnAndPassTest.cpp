@@ -61,29 +61,6 @@ TEST_F(EffectTest, KindsWithoutARowAndMissingSourcesCreateNothing)
     effectPass(nullptr);  // no list at all: nothing to walk
 }
 
-TEST_F(EffectTest, StartingValuesComeFromTheKindsRow)
-{
-    spawnEffect(&craft(), 22);
-    const GameObject& field = *g_lastEffectFront;
-    EXPECT_EQ(field.width(), 8);
-    EXPECT_FLOAT_EQ(field.hitRight(), 8);
-    EXPECT_FLOAT_EQ(field.hitBottom(), 8);
-    EXPECT_FLOAT_EQ(field.speed(), 15);
-    EXPECT_FLOAT_EQ(field.aux(), 15);
-    EXPECT_DOUBLE_EQ(field.angle(), 7.0);
-    EXPECT_EQ(field.power(), 1);
-
-    spawnEffect(&craft(), 32);
-    EXPECT_FLOAT_EQ(g_lastEffectFront->speed(), 1.0f);
-    EXPECT_FLOAT_EQ(g_lastEffectFront->baseSpeed(), 1.0f);
-    EXPECT_EQ(g_lastEffectFront->power(), 100);
-
-    spawnEffect(&craft(), 1000);
-    EXPECT_EQ(g_lastEffectFront->alpha(), 0);
-    spawnEffect(&craft(), 28);
-    EXPECT_EQ(g_lastEffectFront->alpha(), 165);
-}
-
 TEST_F(EffectTest, OneShotAnimationsAreDrawnHoldTimesTheirFrames)
 {
     struct Case {
