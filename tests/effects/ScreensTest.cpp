@@ -79,24 +79,6 @@ TEST_F(ScreenTest, GameOverFreezesPlaySavesTheUnlockAndShowsTheMenuOnItsSixtyThi
     keys({});
 }
 
-TEST_F(ScreenTest, GameOverToTheTitleLeavesTheStageForTheNewGameReset)
-{
-    g_gameOver = true;
-    spawnEffect(&craft(), 27);
-    spawnEffect(&craft(), 6);
-    frames(63);
-    keys({Key::Down});
-    frame();
-    keys({});
-    frame();
-    keys({Key::Z});
-    frame();
-    EXPECT_TRUE(g_returnToTitle);
-    EXPECT_EQ(g_scene, kSceneStage);
-    EXPECT_EQ(find(27), nullptr);
-    keys({});
-}
-
 TEST_F(ScreenTest, PauseFreezesUntilResumeAndDarkensTheWholeScreen)
 {
     g_menuOpen = true;
