@@ -3,10 +3,7 @@
 
 #include <algorithm>
 
-#include "app/FrameClock.h"
-#include "app/PlayFlags.h"
 #include "data/ButtonConfig.h"
-#include "effects/Effects.h"
 #include "graphics/Sprites.h"
 #include "graphics/TextureSets.h"
 #include "hud/Hud.h"

@@ -3,7 +3,7 @@
 
 #include "app/FrameClock.h"
 #include "app/PlayFlags.h"
-#include "app/SceneHandlers.h"
+#include "data/ButtonConfig.h"
 #include "effects/Effects.h"
 #include "graphics/Direct3D.h"
 #include "graphics/Sprites.h"
@@ -15,7 +15,6 @@
 #include "player/PlayerState.h"
 #include "scenes/StageStart.h"
 #include "sound/Sound.h"
-#include "data/ButtonConfig.h"
 #include "text/Conversation.h"
 
 int32_t g_titleChoice = 0;
