@@ -18,6 +18,8 @@
 #include "objects/ObjectList.h"
 #include "platform/Backend.h"
 #include "player/PlayerState.h"
+#include "scenes/SelectScene.h"
+#include "scenes/TitleMenu.h"
 #include "sound/Sound.h"
 #include "stage/StageScript.h"
 #include "text/Conversation.h"
@@ -90,6 +92,8 @@ bool initGame()
     g_stageClearing = false;
     g_messageMode = false;
     resetConversationState();
+    resetTitleMenu();
+    resetSelectScreen();
     g_joystickUsed = false;
     resetStageScript();
 

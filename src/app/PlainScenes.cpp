@@ -18,7 +18,5 @@ void plainFrame()
 
 }  // namespace
 
-void titleScene() { plainFrame(); }
-void selectScene() { plainFrame(); }
 void buttonConfigScene() { plainFrame(); }
 void galleryScene() { plainFrame(); }

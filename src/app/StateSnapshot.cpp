@@ -16,6 +16,8 @@
 #include "player/PlayerState.h"
 #include "player/ShotRules.h"
 #include "player/Shots.h"
+#include "scenes/SelectScene.h"
+#include "scenes/TitleMenu.h"
 #include "stage/DrawScreenMap.h"
 #include "stage/MapCharMove.h"
 #include "stage/StageScript.h"
@@ -115,6 +117,19 @@ std::string stateSnapshotJson()
     field(out, "toggle", g_toggleOn);
     arrayField(out, "subWeaponBusy", g_subWeaponBusy);
     field(out, "releaseTimer", g_releaseTimer, true);
+    out << "},\"menus\":{";
+    field(out, "titleCursor", titleCursor());
+    field(out, "titleChoice", g_titleChoice);
+    field(out, "selectCursor", g_selectCursor);
+    field(out, "previewRunning", g_previewRunning, true);
+    out << "},\"conversation\":{";
+    field(out, "block", g_messageBlock);
+    field(out, "side", g_messageSide);
+    arrayField(out, "windowShown", g_windowShown);
+    arrayField(out, "portrait", g_portrait);
+    field(out, "waiting", g_messageWaiting);
+    field(out, "lineStart", g_typewriter.lineStart);
+    field(out, "charIndex", g_typewriter.charIndex, true);
     out << "},\"scroll\":{";
     field(out, "tileX", scrollTileX);
     field(out, "tileY", scrollTileY);
@@ -298,6 +313,20 @@ void addShotState(StateHasher& h)
     h.add(g_rainAngle);
 }
 
+void addMenuState(StateHasher& h)
+{
+    h.add(g_titleChoice);
+    for (bool v : {g_titleEntered, g_titleLatches.move, g_titleLatches.confirm})
+        h.add(v);
+    const SelectScreenState& s = g_selectScreen;
+    for (int32_t v : {g_selectCursor, g_selectLastCursor, s.lineY, s.lineX, s.frameAlpha})
+        h.add(v);
+    h.add(s.rowCounter);
+    h.add(s.row);
+    for (bool v : {g_selectConfirm, g_previewRunning, g_texturesTrimmed, s.moveLatch, s.confirmLatch, s.frameRising})
+        h.add(v);
+}
+
 void addStageState(StateHasher& h)
 {
     for (int32_t v : {g_scene, g_stageIndex, g_quitRequested, g_fpsTens, g_fpsOnes})
@@ -311,6 +340,11 @@ void addStageState(StateHasher& h)
     h.add(g_windowShown);
     h.add(g_portrait);
     h.add(g_messageWaiting);
+    const Typewriter& t = g_typewriter;
+    for (int32_t v : {t.lineStart, t.charIndex, t.penX, t.penY, t.waitFrames})
+        h.add(v);
+    for (bool v : {t.pageDone, t.started, t.confirmLatch})
+        h.add(v);
     for (int32_t v : {scrollTileX, scrollTileY, scrollPixelX, scrollPixelY, scrollSegmentCount, segmentIndex,
                       segmentFrame, speedAccumulator})
         h.add(v);
@@ -336,6 +370,7 @@ uint64_t stateHash()
     addStageState(h);
     addPlayerState(h);
     addShotState(h);
+    addMenuState(h);
     for (const GameObject* list : {g_enemyList, g_bulletList, g_shotList, g_itemList, g_effectBackList,
                                    g_effectFrontList})
         addList(h, list);

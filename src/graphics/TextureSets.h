@@ -62,6 +62,12 @@ bool loadSpecialArtTextures(int character);
 // The gallery pictures.
 bool loadGalleryTextureSet();
 
+// Entry index of a set, or null when the set has no such entry.
+inline platform::Texture* textureSetEntry(platform::Texture** textures, int count, int index)
+{
+    return textures && index >= 0 && index < count ? textures[index] : nullptr;
+}
+
 // Releases each texture of a set and nulls its entry; the array stays.
 void releaseTextureSet(platform::Texture** textures, int count);
 // Releases the textures and frees the array; the set ends empty (null, 0).

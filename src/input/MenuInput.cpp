@@ -6,16 +6,6 @@
 #include "input/DirectInput.h"
 #include "input/Keyboard.h"
 
-namespace {
-
-bool buttonDown(const platform::JoystickState& state, int action)
-{
-    int button = g_actionButton[action];
-    return button >= 0 && button < 8 && (state.buttons[button] & 0x80) != 0;
-}
-
-}  // namespace
-
 bool menuCursorStep(int32_t* cursor, bool heldLastFrame)
 {
     using platform::Key;
@@ -44,6 +34,14 @@ bool menuCursorStep(int32_t* cursor, bool heldLastFrame)
     return true;
 }
 
+bool joystickActionDown(const platform::JoystickState& state, int action)
+{
+    if (action < 0 || action >= kActionCount)
+        return false;
+    int button = g_actionButton[action];
+    return button >= 0 && button < 8 && (state.buttons[button] & 0x80) != 0;
+}
+
 bool menuConfirmDown()
 {
     if (!joystickExists())
@@ -51,6 +49,6 @@ bool menuConfirmDown()
     platform::JoystickState state;
     if (!readJoystickState(state))
         return false;
-    return buttonDown(state, kActionShotA) || buttonDown(state, kActionShotB) ||
+    return joystickActionDown(state, kActionShotA) || joystickActionDown(state, kActionShotB) ||
            keyDown(platform::Key::Z);
 }

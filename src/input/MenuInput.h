@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "platform/Backend.h"
+
 // The stick's dead zone: a deflection must exceed it to count as a direction.
 constexpr int kStickDeadZone = 10;
 
@@ -12,3 +14,6 @@ constexpr int kStickDeadZone = 10;
 bool menuCursorStep(int32_t* cursor, bool heldLastFrame);
 // True while a confirm control is down; the caller detects the press.
 bool menuConfirmDown();
+
+// True when the joystick button assigned to the action is down in state.
+bool joystickActionDown(const platform::JoystickState& state, int action);

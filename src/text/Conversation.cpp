@@ -1,12 +1,14 @@
-// The text resources and the conversation state.
+// The text resources, the conversation state and its resets.
 #include "text/Conversation.h"
 
 #include <cstdio>
 #include <string>
 
 #include "app/Message.h"
+#include "app/PlayFlags.h"
 #include "platform/Device.h"
 #include "platform/Font.h"
+#include "stage/StageScript.h"
 
 platform::Font* g_textFont = nullptr;
 platform::Texture* g_textTextures[2] = {};
@@ -16,18 +18,7 @@ int32_t g_messageSide = 0;
 bool g_windowShown[2] = {};
 int32_t g_portrait[2] = {};
 bool g_messageWaiting = false;
-
-namespace {
-
-int32_t g_lineStart = 0;
-int32_t g_charIndex = 0;
-int32_t g_penX = 0;
-int32_t g_penY = 0;
-int32_t g_waitFrames = 0;
-bool g_pageDone = false;
-bool g_started = false;
-
-}  // namespace
+Typewriter g_typewriter;
 
 void createTextResources()
 {
@@ -54,27 +45,37 @@ void releaseText()
     g_textFont = nullptr;
 }
 
+void startConversation()
+{
+    if (!g_storyMode)
+        return;
+    g_scriptWaitFlag = true;
+    g_playerFrozen = true;
+    g_messageMode = true;
+    g_worldFrozen = true;
+}
+
+void conversationStep()
+{
+    typeNextCharacter();
+    drawConversation();
+}
+
 void resetConversationCursor()
 {
-    g_charIndex = 0;
-    g_lineStart = 0;
-    g_waitFrames = 0;
-    g_penX = 0;
-    g_penY = 0;
+    g_typewriter.charIndex = 0;
+    g_typewriter.lineStart = 0;
+    g_typewriter.waitFrames = 0;
+    g_typewriter.penX = 0;
+    g_typewriter.penY = 0;
 }
 
 void resetConversationState()
 {
-    resetConversationCursor();
+    g_typewriter = Typewriter{};
     g_messageBlock = 0;
     g_messageSide = 0;
     g_windowShown[0] = g_windowShown[1] = false;
     g_portrait[0] = g_portrait[1] = 0;
     g_messageWaiting = false;
-    g_pageDone = false;
-    g_started = false;
 }
-
-// The typewriter and the windows arrive with story mode; until then a
-// conversation shows nothing.
-void conversationStep() {}

@@ -4,10 +4,12 @@
 
 #include "app/PlayFlags.h"
 #include "app/SceneHandlers.h"
+#include "data/StoryText.h"
 #include "graphics/Direct3D.h"
 #include "objects/ObjectList.h"
 #include "stage/StageScript.h"
 #include "support/HeadlessFixture.h"
+#include "text/Conversation.h"
 
 namespace {
 
@@ -25,6 +27,8 @@ protected:
     void TearDown() override
     {
         emptyList(&g_bulletList);
+        emptyList(&g_effectFrontList);
+        resetConversationState();
         g_device = nullptr;
         g_playerFrozen = g_messageMode = false;
         g_specialInUse = 0;
@@ -62,11 +66,16 @@ TEST_F(StageFrameTest, BulletsDieAtTheStartOfTheNextFrameDuringASpecial)
 
 TEST_F(StageFrameTest, AConversationHoldsTheClockAndTheMusic)
 {
+    // An empty story: the conversation opens its first page and waits there.
+    decodeStoryText(nullptr, 0, g_storyText, nullptr);
+    resetConversationState();
     g_messageMode = true;
     for (int frame = 0; frame < 3; ++frame)
         stageFrame();
     EXPECT_EQ(g_stageClock, 0);
     EXPECT_EQ(countLog("\"type\":\"stop\""), 0) << "the music waits for the conversation";
+
+    EXPECT_TRUE(g_messageMode) << "the first page waits for the confirm control";
 
     g_messageMode = false;
     stageFrame();

@@ -47,4 +47,27 @@ TEST_F(GameRun, StartsOnTheTitleAndShutsDownCleanly)
     EXPECT_EQ(g_scene, kSceneTitle);
 }
 
+// Through the menus by keys: a story game from the title's second entry,
+// character 0 and its first sub-weapon, into stage 1 with the opening
+// conversation typed after the two empty pages are turned.
+TEST_F(GameRun, TheMenusLeadIntoAStoryGamesOpeningConversation)
+{
+    std::string error;
+    ASSERT_TRUE(backend.parseInputScript("5 key down down\n8 key down up\n"
+                                         "10 key z down\n14 key z up\n"
+                                         "40 key z down\n44 key z up\n"
+                                         "80 key z down\n84 key z up\n"
+                                         "120 key z down\n124 key z up\n"
+                                         "140 key z down\n144 key z up\n",
+                                         &error))
+        << error;
+    backend.quitAfterFrames(240);
+    EXPECT_EQ(runLanternfall(), 1);
+    EXPECT_EQ(count("\"type\":\"message\""), 0);
+    EXPECT_EQ(count("\"type\":\"sound\",\"n\":6,"), 3) << "the title's, the character's and the final confirm";
+    EXPECT_EQ(count("\"type\":\"music\",\"n\":1,"), 1) << "the selection's confirm starts the story's music";
+    EXPECT_EQ(g_scene, kSceneStage);
+    EXPECT_GT(count("\"type\":\"text\""), 20) << "the opening conversation is typed";
+}
+
 }  // namespace
