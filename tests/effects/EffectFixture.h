@@ -25,6 +25,7 @@
 #include "player/Player.h"
 #include "player/PlayerState.h"
 #include "sound/Sound.h"
+#include "support/TexelSheet.h"
 
 struct Texel {
     int tag, u, v;
@@ -168,11 +169,7 @@ private:
     {
         auto& slots = slots_.emplace_back(entries, nullptr);
         for (int i = 0; i < entries; ++i) {
-            auto& texture = textures_.emplace_back(std::make_unique<platform::Texture>(256, 256, false));
-            uint32_t* p = texture->pixels();
-            for (int y = 0; y < 256; ++y)
-                for (int x = 0; x < 256; ++x)
-                    p[y * 256 + x] = 0xFF000000u | uint32_t(x) << 16 | uint32_t(y) << 8 | uint32_t(firstTag + i);
+            auto& texture = textures_.emplace_back(texelCodedSheet(static_cast<uint8_t>(firstTag + i)));
             slots[i] = texture.get();
         }
         set = slots.data();

@@ -5,6 +5,7 @@
 
 #include "EnemyFixture.h"
 #include "graphics/TextureSets.h"
+#include "support/TexelSheet.h"
 
 namespace {
 
@@ -54,12 +55,7 @@ protected:
 
     static std::unique_ptr<platform::Texture> makePage(int sheet)
     {
-        auto page = std::make_unique<platform::Texture>(256, 256, false);
-        for (int y = 0; y < 256; ++y)
-            for (int x = 0; x < 256; ++x)
-                page->pixels()[y * 256 + x] =
-                    0xFF000000u | uint32_t(x) << 16 | uint32_t(y) << 8 | uint32_t(sheet);
-        return page;
+        return texelCodedSheet(static_cast<uint8_t>(sheet));
     }
 
     Texel texelAt(int x, int y) const

@@ -13,6 +13,7 @@
 #include "objects/ObjectList.h"
 #include "platform/HeadlessBackend.h"
 #include "player/PlayerState.h"
+#include "support/TexelSheet.h"
 
 namespace {
 
@@ -31,11 +32,7 @@ protected:
         g_device = &device_;
         fillTrigTables();
         setDefaultActionButtons();
-        sheet_ = std::make_unique<platform::Texture>(256, 256, false);
-        uint32_t* p = sheet_->pixels();
-        for (int y = 0; y < 256; ++y)
-            for (int x = 0; x < 256; ++x)
-                p[y * 256 + x] = 0xFF000000u | uint32_t(x) << 16 | uint32_t(y) << 8 | 0x01;
+        sheet_ = texelCodedSheet(1);
         sheetSlot_ = sheet_.get();
         g_texPower = &sheetSlot_;
         g_texPowerCount = 1;

@@ -5,6 +5,7 @@
 
 #include "MapCharFixture.h"
 #include "graphics/TextureSets.h"
+#include "support/TexelSheet.h"
 
 namespace {
 
@@ -25,10 +26,7 @@ protected:
     void SetUp() override
     {
         MapCharTest::SetUp();
-        sheet_ = std::make_unique<platform::Texture>(256, 256, false);
-        for (int y = 0; y < 256; ++y)
-            for (int x = 0; x < 256; ++x)
-                sheet_->pixels()[y * 256 + x] = 0xFF000001u | uint32_t(x) << 16 | uint32_t(y) << 8;
+        sheet_ = texelCodedSheet(1);
         slot_ = sheet_.get();
         g_texMap = &slot_;
         g_texMapCount = 1;

@@ -21,6 +21,7 @@
 #include "stage/StageScript.h"
 #include "support/HeadlessFixture.h"
 #include "text/Conversation.h"
+#include "support/TexelSheet.h"
 
 namespace {
 
@@ -170,10 +171,7 @@ TEST_F(Conversation, LongLinesWrapAndTheSamePageKeepsItsSpeaker)
 TEST_F(Conversation, PortraitCodesAndTheWindowsOnScreen)
 {
     auto sheet0 = std::make_unique<platform::Texture>(256, 256, false);
-    auto sheet1 = std::make_unique<platform::Texture>(256, 256, false);
-    for (int y = 0; y < 256; ++y)
-        for (int x = 0; x < 256; ++x)
-            sheet1->pixels()[y * 256 + x] = 0xFF000001u | uint32_t(x) << 16 | uint32_t(y) << 8;
+    auto sheet1 = texelCodedSheet(1);
     platform::Texture* sheets[2] = {sheet0.get(), sheet1.get()};
     g_texFontWindow = sheets;
     g_texFontWindowCount = 2;
