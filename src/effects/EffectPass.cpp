@@ -3,7 +3,7 @@
 #include "effects/EffectKinds.h"
 #include "effects/EffectRules.h"
 #include "effects/Effects.h"
-#include "effects/SpecialAttacks.h"
+#include "effects/CharacterAttacks.h"
 #include "graphics/Sprites.h"
 #include "objects/ObjectList.h"
 

@@ -10,7 +10,7 @@
 #include "collision/Items.h"
 #include "effects/EffectKinds.h"
 #include "effects/Effects.h"
-#include "effects/SpecialAttacks.h"
+#include "effects/CharacterAttacks.h"
 #include "graphics/Sprites.h"
 #include "objects/ObjectList.h"
 #include "player/PlayerState.h"

@@ -1,7 +1,7 @@
 // Character 0's special attack: two pens of light draw a six-pointed star of
 // sparkles inside two circles, then the whole figure spins away to the left
 // while every sparkle fires.
-#include "effects/SpecialAttacks.h"
+#include "effects/CharacterAttacks.h"
 
 #include <cmath>
 

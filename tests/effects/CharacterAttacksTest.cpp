@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "app/PrecomputedTables.h"
-#include "effects/SpecialAttacks.h"
+#include "effects/CharacterAttacks.h"
 #include "player/Controls.h"
 #include "player/Firing.h"
 #include "stage/MapCharMove.h"
