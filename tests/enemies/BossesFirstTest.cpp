@@ -3,7 +3,6 @@
 // wrong.
 #include <map>
 #include <utility>
-#include <vector>
 
 #include "EnemyFixture.h"
 #include "stage/StageScript.h"
@@ -143,19 +142,6 @@ TEST_F(BossTest, Kind1VolleysHaveTheirBulletCounts)
     }
 }
 
-TEST_F(BossTest, Kind1WallsCountTheColumnUpThenStartAgain)
-{
-    GameObject& boss = spawn(1, 300, 100);
-    boss.setStep(4);
-    boss.setTimer(10);
-    boss.setTimer2(18);
-    update(boss);
-    EXPECT_EQ(boss.timer2(), 19);
-    boss.setTimer(20);
-    update(boss);
-    EXPECT_EQ(boss.timer2(), 0);
-}
-
 TEST_F(BossTest, Kind7NeverTurnsBeforeItHasBeenInsideTheArena)
 {
     GameObject& boss = spawn(7, 600, -100);
@@ -280,18 +266,6 @@ TEST_F(BossTest, Kind9DriftsOnePixelEveryOtherStepAndTurnsBelow224)
     EXPECT_FLOAT_EQ(boss.y(), 225);
     update(boss);
     EXPECT_FLOAT_EQ(boss.y(), 224);
-}
-
-TEST_F(BossTest, Kind9ScatterWalksTheRowsOfTheTable)
-{
-    GameObject& boss = spawn(9, 300, 100);
-    boss.setStep(7);
-    std::vector<int> rows;
-    for (int i = 0; i < 6; ++i) {
-        update(boss);
-        rows.push_back(boss.timer2());
-    }
-    EXPECT_EQ(rows, (std::vector<int>{1, 2, 3, 0, 1, 2}));
 }
 
 TEST_F(BossTest, BossesOutsideTheirStepsStandStill)
