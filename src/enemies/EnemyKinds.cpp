@@ -78,6 +78,13 @@ void cycleAnim(GameObject& enemy, int last, int period)
     enemy.setAnim(enemy.anim() == last ? 0.0f : enemy.anim() + 1);
 }
 
+void patrolVertically(GameObject& enemy)
+{
+    enemy.setY(enemy.flag() ? enemy.y() - enemy.speed() : enemy.y() + enemy.speed());
+    if (enemy.y() < 0 || enemy.y() > 224)
+        enemy.toggleFlag();
+}
+
 bool outsideScreenBox(const GameObject& enemy)
 {
     return enemy.x() < -80 || enemy.x() > 640 || enemy.y() < -80 || enemy.y() > 480;

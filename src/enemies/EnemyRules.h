@@ -11,6 +11,9 @@ double aimAngle(const GameObject& enemy);
 void setVelocity(GameObject& enemy, double angle, double magnitude);
 // Every period steps of timer: anim + 1, or back to 0 from last.
 void cycleAnim(GameObject& enemy, int last, int period);
+// Up at speed while flag is set, down otherwise; the flag turns the enemy
+// round once it is above 0 or below 224.
+void patrolVertically(GameObject& enemy);
 // The screen box: -80..640 across, -80..480 down.
 bool outsideScreenBox(const GameObject& enemy);
 // Dies once outside the screen box.
