@@ -21,26 +21,6 @@ protected:
         backend_.attachJoystick(true);
         g_joystickPresent = true;
     }
-    // Straight into the scene, no control held.
-    void enter()
-    {
-        g_scene = kSceneButtonConfig;
-        frame();
-    }
-    void button(int n)
-    {
-        backend_.setJoystickButton(n, true);
-        frame();
-        backend_.setJoystickButton(n, false);
-        frame();
-    }
-    void stick(int y)
-    {
-        backend_.setJoystickAxis(1, y);
-        frame();
-        backend_.setJoystickAxis(1, 0);
-        frame();
-    }
     std::vector<int> buttons() const { return {g_actionButton, g_actionButton + kActionCount}; }
     std::string savedFile() const
     {
@@ -51,36 +31,32 @@ protected:
 
 TEST_F(ButtonConfig, APressSwapsWithTheActionThatHadTheButtonAndExitSaves)
 {
-    enter();
-    button(1);  // shot A takes shot B's button, shot B takes button 0
+    g_scene = kSceneButtonConfig;
+    frame();
+    pressButton(1);  // shot A takes shot B's button, shot B takes button 0
     EXPECT_EQ(buttons(), (std::vector<int>{1, 0, 6, 2, 7, 4}));
 
-    stick(50);
+    pushStick(1, 50);
     backend_.setJoystickButton(6, true);
     frames(3);
-    stick(50);  // to the sub-weapon row with button 6 still held
+    pushStick(1, 50);  // to the sub-weapon row with button 6 still held
     backend_.setJoystickButton(6, false);
     frame();
     EXPECT_EQ(buttons(), (std::vector<int>{1, 6, 0, 2, 7, 4})) << "a held button assigns once";
-    EXPECT_EQ(g_configRow, 2);
     EXPECT_FALSE(std::filesystem::exists(kButtonConfigFile)) << "only the exit writes the file";
 
-    stick(-50);
-    stick(-50);
-    stick(-50);
-    EXPECT_EQ(g_configRow, kConfigExitRow) << "up from the first row wraps to the exit";
-    stick(50);
-    EXPECT_EQ(g_configRow, 0) << "down from the exit wraps to the first row";
-    stick(-50);
-
+    const int moves[][2] = {{-50, 1}, {-50, 0}, {-50, kConfigExitRow}, {50, 0}, {-50, kConfigExitRow}};
+    for (const auto& [push, row] : moves) {
+        pushStick(1, push);
+        EXPECT_EQ(g_configRow, row) << "the row wraps both ways";
+    }
     titleCursor() = 2;
-    button(7);
+    pressButton(7);
     EXPECT_EQ(g_scene, kSceneTitle);
     EXPECT_EQ(savedFile(), "1\n6\n0\n2\n7\n4");
     EXPECT_EQ(buttons(), (std::vector<int>{1, 6, 0, 2, 7, 4})) << "the exit press assigns nothing";
     EXPECT_EQ(g_configRow, 0);
     EXPECT_EQ(titleCursor(), 0);
-    EXPECT_EQ(g_titleChoice, 0);
     EXPECT_EQ(sounds(6), 3);
 }
 
@@ -94,23 +70,20 @@ TEST_F(ButtonConfig, TheButtonThatChoseTheSceneOnTheTitleAssignsNothing)
     backend_.setJoystickButton(1, false);
     frame();
     EXPECT_EQ(buttons(), (std::vector<int>{0, 1, 6, 2, 7, 4}));
-
-    button(1);
+    pressButton(1);
     EXPECT_EQ(buttons(), (std::vector<int>{1, 0, 6, 2, 7, 4}));
 }
 
 TEST_F(ButtonConfig, WithoutAJoystickZLeavesOnlyFromTheExitRow)
 {
-    enter();
     backend_.attachJoystick(false);
+    g_scene = kSceneButtonConfig;
     press(Key::Up);
-    EXPECT_EQ(g_configRow, 0) << "the arrows do not wrap without a joystick";
     press(Key::Z);
+    EXPECT_EQ(g_configRow, 0) << "the arrows do not wrap without a joystick";
     EXPECT_EQ(g_scene, kSceneButtonConfig);
-    EXPECT_EQ(buttons(), (std::vector<int>{0, 1, 6, 2, 7, 4}));
     for (int i = 0; i < 8; ++i)
         press(Key::Down);
-    EXPECT_EQ(g_configRow, kConfigExitRow);
     press(Key::Z);
     EXPECT_EQ(g_scene, kSceneTitle);
     EXPECT_EQ(savedFile(), "0\n1\n6\n2\n7\n4");
