@@ -94,7 +94,7 @@ void drawConfiguration()
 {
     // The digits 0-7 in a strip along the bottom of the first sheet.
     for (int row = 0; row < kActionCount; ++row) {
-        const int button = std::clamp(g_actionButton[row], 0, 7);
+        const int button = std::clamp(g_actionButton[row], 0, kPhysicalButtons - 1);
         drawSpriteFaded(effectSheet(0), 384, float(112 + 32 * row), 16, 16, button * 0.0625f, 0.0625f,
                         0.9375f, 0.0625f, rowAlpha(row));
     }
@@ -112,7 +112,7 @@ void drawConfiguration()
 
 void assignButton(int buttons[kActionCount], int row, int button)
 {
-    if (row < 0 || row >= kActionCount || button < 0 || button > 7)
+    if (row < 0 || row >= kActionCount || button < 0 || button >= kPhysicalButtons)
         return;
     for (int other = 0; other < kActionCount; ++other) {
         if (buttons[other] == button) {
@@ -144,7 +144,7 @@ bool buttonConfigInput(int32_t& row, int32_t& button)
     moveRow(row, direction, true);
 
     int first = kNoButtonPressed;
-    for (int b = 0; b < 8; ++b) {
+    for (int b = 0; b < kPhysicalButtons; ++b) {
         if ((state.buttons[b] & 0x80) != 0) {
             first = b;
             break;

@@ -8,6 +8,7 @@
 #include "input/DirectInput.h"
 #include "input/Keyboard.h"
 #include "input/MenuInput.h"
+#include "player/PlayerState.h"
 #include "scenes/TitleMenu.h"
 #include "sound/Sound.h"
 
@@ -42,8 +43,8 @@ void step(int32_t& value, int direction, int count, bool& latch)
 
 bool anyButtonDown(const platform::JoystickState& state)
 {
-    for (uint8_t button : state.buttons)
-        if ((button & 0x80) != 0)
+    for (int button = 0; button < kPhysicalButtons; ++button)
+        if ((state.buttons[button] & 0x80) != 0)
             return true;
     return false;
 }
