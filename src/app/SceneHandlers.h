@@ -3,10 +3,10 @@
 
 #include <cstdint>
 
-#include "scenes/SelectScene.h"  // selectScene: kSceneSelect
-#include "scenes/TitleMenu.h"    // titleScene: kSceneTitle
-#include "stage/DrawScreenMap.h"  // loadStageMap: the kSceneLoad step
+#include "scenes/ButtonConfigScene.h"  // buttonConfigScene: kSceneButtonConfig
+#include "scenes/GalleryScene.h"       // galleryScene: kSceneGallery
+#include "scenes/SelectScene.h"        // selectScene: kSceneSelect
+#include "scenes/TitleMenu.h"          // titleScene: kSceneTitle
+#include "stage/DrawScreenMap.h"       // loadStageMap: the kSceneLoad step
 
 void stageFrame();         // kSceneStage: one step of play
-void buttonConfigScene();  // kSceneButtonConfig
-void galleryScene();       // kSceneGallery

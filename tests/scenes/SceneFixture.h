@@ -98,6 +98,22 @@ protected:
         hold(key, false);
         frame();
     }
+    // A joystick button down for one frame, then up for one.
+    void pressButton(int button)
+    {
+        backend_.setJoystickButton(button, true);
+        frame();
+        backend_.setJoystickButton(button, false);
+        frame();
+    }
+    // A push of one stick axis (0 x, 1 y) for one frame, then back to the centre.
+    void pushStick(int axis, int value)
+    {
+        backend_.setJoystickAxis(axis, value);
+        frame();
+        backend_.setJoystickAxis(axis, 0);
+        frame();
+    }
     int countLog(const std::string& needle) const
     {
         int count = 0;
