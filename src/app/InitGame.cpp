@@ -18,6 +18,8 @@
 #include "objects/ObjectList.h"
 #include "platform/Backend.h"
 #include "player/PlayerState.h"
+#include "scenes/ButtonConfigScene.h"
+#include "scenes/GalleryScene.h"
 #include "scenes/SelectScene.h"
 #include "scenes/TitleMenu.h"
 #include "sound/Sound.h"
@@ -94,6 +96,8 @@ bool initGame()
     resetConversationState();
     resetTitleMenu();
     resetSelectScreen();
+    resetButtonConfigScene();
+    resetGalleryScene();
     g_joystickUsed = false;
     resetStageScript();
 
