@@ -283,8 +283,8 @@ TEST_F(OrbitBoss, SatellitesVanishOnceTheirBossIsGone)
     GameObject& stray = spawn(11, 300, 100, 90);
     stray.setStep(1);
     stray.setTimer(100);
-    update(stray);
-    EXPECT_FALSE(stray.alive());
+    update(stray);  // removes the stray from the list
+    EXPECT_EQ(enemies().size(), 1u);
     EXPECT_EQ(count(g_bulletList, 31), 0);
     EXPECT_EQ(count(g_effectFrontList, 37), 1);
 }
