@@ -12,3 +12,9 @@ void updateSecondFormCore(GameObject& core);   // kind 17
 void updateSecondFormArm(GameObject& arm);     // kinds 18 and 19
 void updateOrbitBoss(GameObject& boss);        // kind 10
 void updateOrbitSatellite(GameObject& satellite);  // kind 11
+
+// The orbit boss, set on its first update; its satellites follow it only
+// while it leads the enemy list.
+extern GameObject* g_orbitBoss;
+// Set once the boss has reached its place on the ring: the ring turns.
+extern bool g_orbitTurning;
