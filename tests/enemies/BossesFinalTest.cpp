@@ -275,22 +275,27 @@ TEST_F(FinalBossTest, ArmsPassTheirDamageOnAndTheCoreDiesOnlyBelowZero)
 
 TEST_F(FinalBossTest, ArmsRemoveThemselvesWhenTheCoreIsNotAtTheHead)
 {
-    spawn(2, 600, 300);
+    GameObject& flyer = spawn(2, 600, 300);
     GameObject& core = spawn(17, 512, 100);
     GameObject& arm = spawn(18, 560, 128);
     update(core);
-    update(arm);
-    EXPECT_FALSE(arm.alive());
+    update(arm);  // cleared and removed at once
+    EXPECT_EQ(enemies(), (std::vector<GameObject*>{&flyer, &core}));
 
-    // A pointer left over from a core that is gone is never followed.
+    // A core pointer that is not the head's is never followed: the arm
+    // neither moves nor hands damage to it.
     emptyList(&g_enemyList);
-    GameObject& stale = spawn(17, 512, 100);
-    g_secondFormCore = &arm;  // anything but the head
+    GameObject& head = spawn(17, 512, 100);
+    GameObject& other = spawn(17, 0, 0);
+    g_secondFormCore = &other;
     GameObject& lone = spawn(19, 560, 128);
-    update(lone, 2);
+    update(lone);
+    lone.setHp(lone.hp() - 50);
+    update(lone);
     EXPECT_TRUE(lone.alive());
     EXPECT_FLOAT_EQ(lone.x(), 560);
-    EXPECT_EQ(stale.hp(), 2000);
+    EXPECT_EQ(head.hp(), 2000);
+    EXPECT_EQ(other.hp(), 2000);
 }
 
 TEST_F(FinalBossTest, ArmSweepHurtsTheCraftAlongTheArm)
