@@ -135,6 +135,8 @@ std::string stateSnapshotJson()
     field(out, "tileY", scrollTileY);
     field(out, "pixelX", scrollPixelX);
     field(out, "pixelY", scrollPixelY);
+    field(out, "cameraX", cameraX);
+    field(out, "cameraY", cameraY);
     field(out, "segment", segmentIndex);
     field(out, "segmentFrame", segmentFrame, true);
     out << "},\"shotKinds\":";
@@ -346,7 +348,7 @@ void addStageState(StateHasher& h)
     for (bool v : {t.pageDone, t.started, t.confirmLatch})
         h.add(v);
     for (int32_t v : {scrollTileX, scrollTileY, scrollPixelX, scrollPixelY, scrollSegmentCount, segmentIndex,
-                      segmentFrame, speedAccumulator})
+                      segmentFrame, speedAccumulator, cameraX, cameraY})
         h.add(v);
     h.add(mapCharCount);
     h.add(static_cast<uint64_t>(mapChars.size()));

@@ -10,7 +10,6 @@
 
 namespace bullets {
 
-
 namespace {
 
 constexpr float kTileCell = 0.0625f;
@@ -37,8 +36,8 @@ void updateBulletMapAnchored(GameObject& b)
     float distance = b.kind() == 32 ? b.speed() : b.aux();
     b.setVx(static_cast<float>(b.vx() + distance * std::cos(b.angle() * kDegToRad)));
     b.setVy(static_cast<float>(b.vy() + distance * std::sin(b.angle() * kDegToRad)));
-    b.setX(owner->mapX + b.vx() - cameraX());
-    b.setY(owner->mapY + b.vy() - cameraY());
+    b.setX(owner->mapX + b.vx() - cameraX);
+    b.setY(owner->mapY + b.vy() - cameraY);
     float row = b.kind() == 32 ? 0.6875f : 0.75f;
     drawSpriteRotated(mapTilePage(), b.x(), b.y(), 26, 26, b.cell() * kTileCell, kTileCell, row,
                       kTileCell, truncInt(b.angle()));

@@ -7,6 +7,7 @@
 #include "app/Message.h"
 #include "data/SafeWrite.h"
 #include "data/WholeFile.h"
+#include "platform/Locations.h"
 
 int g_actionButton[kActionCount] = {0, 1, 6, 2, 7, 4};
 
@@ -45,7 +46,7 @@ std::string formatButtonConfig(const int buttons[kActionCount]) {
 
 bool readButtonConfig() {
     std::vector<uint8_t> bytes;
-    FileReadResult read = readWholeFile(kButtonConfigFile, bytes);
+    FileReadResult read = readWholeFile(platform::playerFilePath(kButtonConfigFile).c_str(), bytes);
     if (read != FileReadResult::Read) {
         messageBox(read == FileReadResult::CannotOpen ? kCannotOpen : kCannotRead);
         setDefaultActionButtons();
@@ -62,7 +63,8 @@ bool readButtonConfig() {
 
 bool writeButtonConfig() {
     const std::string text = formatButtonConfig(g_actionButton);
-    if (!replaceFileSafely(kButtonConfigFile, reinterpret_cast<const uint8_t*>(text.data()), text.size())) {
+    const std::string path = platform::playerFilePath(kButtonConfigFile);
+    if (!replaceFileSafely(path.c_str(), reinterpret_cast<const uint8_t*>(text.data()), text.size())) {
         messageBox(kCannotOpen);
         return false;
     }

@@ -10,6 +10,7 @@
 
 #include "data/SafeWrite.h"
 #include "data/WholeFile.h"
+#include "platform/Locations.h"
 
 int32_t g_unlockFlags[kUnlockFlagCount] = {};
 
@@ -36,7 +37,7 @@ bool decodeProgress(const uint8_t* data, size_t size, int32_t flags[kUnlockFlagC
 bool readProgress() {
     for (int32_t& f : g_unlockFlags) f = 0;
     std::vector<uint8_t> bytes;
-    FileReadResult read = readWholeFile(kProgressFile, bytes);
+    FileReadResult read = readWholeFile(platform::playerFilePath(kProgressFile).c_str(), bytes);
     if (read == FileReadResult::CannotOpen) {
         reportFile("");
         return false;
@@ -55,7 +56,7 @@ bool writeProgress() {
         uint32_t v = static_cast<uint32_t>(g_unlockFlags[i]);
         for (int b = 0; b < 4; ++b) bytes[4 * i + b] = static_cast<uint8_t>(v >> (8 * b));
     }
-    if (!replaceFileSafely(kProgressFile, bytes, sizeof bytes)) {
+    if (!replaceFileSafely(platform::playerFilePath(kProgressFile).c_str(), bytes, sizeof bytes)) {
         reportFile("");
         return false;
     }

@@ -75,7 +75,7 @@ void updateHitBoxMarker(GameObject& e)
     e.setY(craft.y() + craft.hitTop());
 }
 
-// Grows from 8 to 264 pixels, then pulses between 200 and 264 around the
+// Grows from 8 to 256 pixels, then pulses between 200 and 256 around the
 // craft, slowing the bullets it touches, for one gauge point a frame. When the
 // button is let go or the gauge runs dry, every bullet gets its speed back.
 void updateSlowingField(GameObject& e)

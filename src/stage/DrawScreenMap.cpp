@@ -16,6 +16,8 @@ int32_t scrollTileX = 0;
 int32_t scrollTileY = 0;
 int32_t scrollPixelX = 0;
 int32_t scrollPixelY = 0;
+int32_t cameraX = 0;
+int32_t cameraY = 0;
 ScrollSegment scrollSegments[kMaxScrollSegments];
 int32_t scrollSegmentCount = 0;
 int32_t segmentIndex = 0;
@@ -93,6 +95,12 @@ void drawMapTiles()
                             kTileCell, (t / 16) / 16.0f, kTileCell, 255);
         }
     }
+}
+
+void updateCamera()
+{
+    cameraX = scrollTileX * 32 + scrollPixelX;
+    cameraY = scrollTileY * 32 + scrollPixelY;
 }
 
 void advanceScroll()

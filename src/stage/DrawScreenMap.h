@@ -33,9 +33,12 @@ extern int32_t segmentIndex;
 extern int32_t segmentFrame;
 extern int32_t speedAccumulator;
 
-// The camera in map pixels: screen = map - camera.
-inline int32_t cameraX() { return scrollTileX * 32 + scrollPixelX; }
-inline int32_t cameraY() { return scrollTileY * 32 + scrollPixelY; }
+// The camera in map pixels (screen = map - camera). It is taken from the
+// scroll once a frame, before the scroll moves, so everything drawn after the
+// map has moved on still lines up with the map characters of that frame.
+extern int32_t cameraX;
+extern int32_t cameraY;
+void updateCamera();
 
 // Loads stage stageIndex (0-based) from "lnfpac/map.pac": the tiles, the
 // craft's start position, the map characters and the scroll. True on success.

@@ -204,8 +204,9 @@ void mapCharsStep()
 {
     setNormalBlend();
     // The camera as it stands before this frame's scroll.
-    const int32_t camX = cameraX();
-    const int32_t camY = cameraY();
+    updateCamera();
+    const int32_t camX = cameraX;
+    const int32_t camY = cameraY;
     for (size_t i = 0; i < mapChars.size(); ++i) {
         MapChar& record = mapChars[i];
         if (record.dead)

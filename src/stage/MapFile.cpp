@@ -253,6 +253,7 @@ bool loadStageMapFrom(const uint8_t* data, size_t size, int32_t stageIndex)
         initMapChar(record);
 
     scrollTileX = scrollTileY = scrollPixelX = scrollPixelY = 0;
+    updateCamera();
     scrollSegmentCount = static_cast<int32_t>(stage.segments.size());
     for (int32_t i = 0; i < kMaxScrollSegments; ++i)
         scrollSegments[i] = i < scrollSegmentCount ? stage.segments[i] : ScrollSegment{};

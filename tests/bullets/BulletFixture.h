@@ -66,6 +66,7 @@ protected:
             for (int32_t& tile : column)
                 tile = 0;
         scrollTileX = scrollTileY = scrollPixelX = scrollPixelY = 0;
+        updateCamera();
     }
 
     GameObject* spawn(int kind, double angle) { return spawnBullet(source, kind, angle); }

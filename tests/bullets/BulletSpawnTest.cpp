@@ -149,6 +149,7 @@ TEST_F(BulletTest, TurretBulletsTakeTheirMapCharacterAndLifetime)
     EXPECT_FLOAT_EQ(b->vy(), 0);
     // It lives param1 steps, scrolling with the map.
     scrollPixelX = 10;
+    updateCamera();
     EXPECT_EQ(updatesUntilDead(b), 7);
     EXPECT_NEAR(b->x(), 400 - 10, 0.2);  // 7 x 3 pixels down, nearly straight
     EXPECT_NEAR(b->y(), 64 + 21, 0.1);

@@ -26,6 +26,7 @@ protected:
         fillTrigTables();
         std::memset(mapTiles, 0, sizeof mapTiles);
         scrollTileX = scrollTileY = scrollPixelX = scrollPixelY = 0;
+        updateCamera();
         g_worldFrozen = g_gameOver = false;
         g_playerObject = new GameObject(1, 0, -1000, -1000);
         g_playerObject->setShape(true, 64, 64, 36, 33, 41, 38);

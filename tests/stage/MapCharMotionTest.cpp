@@ -1,6 +1,8 @@
 // Beams, crawlers and the turrets' firing rhythm.
 #include "MapCharFixture.h"
 
+#include "bullets/BulletPass.h"
+
 namespace {
 
 using MapCharMotion = MapCharTest;
@@ -79,6 +81,26 @@ TEST_F(MapCharMotion, TurretsFireEveryFifthFrameInView)
     camera(2000, 0);
     steps(20);
     EXPECT_EQ(spiral.param3, 4);
+}
+
+TEST_F(MapCharMotion, TurretBulletsStayWithTheirTurretWhileTheMapScrolls)
+{
+    // The view moves right a pixel a frame. The map characters and the bullet
+    // pass of one frame must agree on where the map is, although the scroll
+    // moves between them: the bullet is placed with the frame's own camera.
+    scrollSegments[0] = ScrollSegment{4, 1000, 1, 0, 1000};
+    scrollSegmentCount = 1;
+    segmentIndex = segmentFrame = speedAccumulator = 0;
+    add(4, 300, 200, 1, 0, -1, 1000);
+    int checked = 0;
+    for (int frame = 0; frame < 12; ++frame) {
+        mapCharsStep();
+        advanceScroll();
+        bulletPass();
+        for (GameObject* b = g_bulletList; b; b = b->next, ++checked)
+            EXPECT_FLOAT_EQ(b->x(), 300 + b->vx() - frame) << "frame " << frame;
+    }
+    EXPECT_GT(checked, 0);
 }
 
 }  // namespace

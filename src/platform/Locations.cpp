@@ -1,0 +1,23 @@
+// The folder of the player's files.
+#include "platform/Locations.h"
+
+#include <utility>
+
+namespace platform {
+
+namespace {
+std::string g_playerDirectory;
+}  // namespace
+
+const std::string& playerDirectory() { return g_playerDirectory; }
+
+void setPlayerDirectory(std::string directory)
+{
+    if (!directory.empty() && directory.back() != '/')
+        directory += '/';
+    g_playerDirectory = std::move(directory);
+}
+
+std::string playerFilePath(std::string_view name) { return g_playerDirectory + std::string(name); }
+
+}  // namespace platform
