@@ -101,27 +101,6 @@ TEST_F(GameFolderSearch, TheFirstPlaceHoldingTheGameFilesIsUsed)
     EXPECT_EQ(platform::findGameFolder(places), &places[2]);
 }
 
-TEST_F(GameFolderSearch, EnteringTheFolderOrSayingWhereItLooked)
-{
-    const fs::path root = fs::current_path();
-    for (bool present : {true, false}) {
-        fs::current_path(root);
-        fs::remove_all("data");
-        fs::create_directory("data");
-        if (present) makeGameFolder("data");
-        ScopedEnv data("LANTERNFALL_DATA", (root / "data").c_str());
-        const size_t before = messages().size();
-        EXPECT_EQ(platform::enterGameFolder(), present);
-        if (present) {
-            EXPECT_EQ(fs::current_path(), root / "data");
-            EXPECT_EQ(messages().size(), before);
-        } else {
-            ASSERT_EQ(messages().size(), before + 1);
-            EXPECT_NE(messages().back().find((root / "data").string()), std::string::npos);
-        }
-    }
-}
-
 TEST(XdgDirectories, AnUnsetEmptyOrRelativeValueFallsBackToHome)
 {
     struct Case { const char* value; const char* home; const char* expected; } cases[] = {
