@@ -8,5 +8,6 @@ cmake --preset default >/dev/null
 cmake --build --preset default
 program=lanternfall-windowed
 [ "${1:-}" = "--fullscreen" ] && program=lanternfall
-cd build/default/game
-exec "../src/$program"
+# The game finds its folder as an installed one does, and keeps the player's
+# files in ~/.local/share/lanternfall/, so a rebuild never touches them.
+LANTERNFALL_DATA="$PWD/build/default/game" exec "build/default/src/$program"

@@ -3,6 +3,8 @@
 
 #include "app/GameMain.h"
 #include "graphics/Direct3D.h"
+#include "platform/GameFolder.h"
+#include "platform/PlayerFolder.h"
 #include "platform/SdlBackend.h"
 
 int main()
@@ -14,6 +16,11 @@ int main()
     }
     g_windowedBuild = LNF_WINDOWED != 0;
     platform::setBackend(backend.get());
+    if (!platform::enterGameFolder()) {
+        platform::setBackend(nullptr);
+        return 1;
+    }
+    platform::keepPlayerFilesInDataHome();
     int result = runLanternfall();
     platform::setBackend(nullptr);
     return result == 1 ? 0 : 1;

@@ -46,7 +46,7 @@ std::string formatButtonConfig(const int buttons[kActionCount]) {
 
 bool readButtonConfig() {
     std::vector<uint8_t> bytes;
-    FileReadResult read = readWholeFile(platform::playerFilePath(kButtonConfigFile).c_str(), bytes);
+    FileReadResult read = readWholeFile(platform::playerFileToRead(kButtonConfigFile).c_str(), bytes);
     if (read != FileReadResult::Read) {
         messageBox(read == FileReadResult::CannotOpen ? kCannotOpen : kCannotRead);
         setDefaultActionButtons();

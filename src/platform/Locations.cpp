@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include <unistd.h>
+
 namespace platform {
 
 namespace {
@@ -19,5 +21,13 @@ void setPlayerDirectory(std::string directory)
 }
 
 std::string playerFilePath(std::string_view name) { return g_playerDirectory + std::string(name); }
+
+std::string playerFileToRead(std::string_view name)
+{
+    std::string own = playerFilePath(name);
+    if (access(own.c_str(), F_OK) == 0) return own;
+    // The game folder is the working directory.
+    return std::string(name);
+}
 
 }  // namespace platform

@@ -16,4 +16,9 @@ void setPlayerDirectory(std::string directory);
 // The path to open for one of the player's files, named as the game names it.
 std::string playerFilePath(std::string_view name);
 
+// The path to read a file from that the game folder ships a default of: the
+// player's own copy, or while they have none, the shipped one. Writes always
+// go to playerFilePath.
+std::string playerFileToRead(std::string_view name);
+
 }  // namespace platform
