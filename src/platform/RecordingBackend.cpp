@@ -31,7 +31,7 @@ std::optional<ScriptEvent> scriptEventFor(const Event& event)
 
 RecordingBackend::RecordingBackend(Backend& live, Sink sink, std::function<uint64_t()> steps)
     : ForwardingBackend(live), sink_(std::move(sink)), steps_(std::move(steps)),
-      model_(std::make_unique<HeadlessBackend>())
+      model_(std::make_unique<HeadlessBackend>()), stepsAtPresent_(steps_ ? steps_() : 0)
 {
 }
 

@@ -32,6 +32,11 @@ bool parseNumber(const std::string& word, T low, T high, T& value, int base = 10
     return !word.empty() && ec == std::errc() && ptr == end && value >= low && value <= high;
 }
 
+bool parseHex(const std::string& word, uint64_t& value)
+{
+    return word.size() <= 16 && parseNumber(word, uint64_t{0}, UINT64_MAX, value, 16);
+}
+
 bool parseHexBytes(const std::string& word, std::vector<uint8_t>& bytes)
 {
     if (word.size() % 2 != 0 || word.size() > 2 * kMaxPlayerFileBytes) return false;
@@ -53,7 +58,8 @@ public:
     {
         if (number == 1) return versionLine(text);
         const size_t start = text.find_first_not_of(" \t\r");
-        if (start != std::string_view::npos && text[start] == '#') return headerLine(wordsOf(text.substr(start + 1)), number);
+        if (start != std::string_view::npos && text[start] == '#')
+            return headerLine(wordsOf(text.substr(start + 1)), number);
         std::optional<platform::ScriptEvent> event;
         std::string problem;
         if (!platform::parseScriptLine(text, event, problem)) return problem;
@@ -104,8 +110,7 @@ private:
             if (w.size() != 2 || !parseNumber(w[1], int64_t{0}, INT64_MAX, replay_.seed)) return malformed("N");
             seedSeen_ = true;
         } else if (key == "data") {
-            if (w.size() != 2 || w[1].size() > 16 || !parseNumber(w[1], uint64_t{0}, UINT64_MAX, replay_.dataDigest, 16))
-                return malformed("HEX");
+            if (w.size() != 2 || !parseHex(w[1], replay_.dataDigest)) return malformed("HEX");
             dataSeen_ = true;
         } else if (key == "date") {
             replay_.date.clear();
@@ -127,8 +132,7 @@ private:
         } else if (key == "hash") {
             ReplayHash hash;
             hash.line = number;
-            if (w.size() != 3 || !parseNumber(w[1], 0, 1 << 30, hash.frame) || w[2].size() > 16 ||
-                !parseNumber(w[2], uint64_t{0}, UINT64_MAX, hash.hash, 16))
+            if (w.size() != 3 || !parseNumber(w[1], 0, 1 << 30, hash.frame) || !parseHex(w[2], hash.hash))
                 return malformed("FRAME HEX");
             if (auto e = inOrder(hash.frame); !e.empty()) return e;
             replay_.hashes.push_back(hash);
@@ -191,10 +195,8 @@ bool loadReplay(const std::string& path, Replay& replay, std::string* error)
 
 std::string formatReplayHeader(const Replay& replay)
 {
-    char digest[17];
-    std::snprintf(digest, sizeof digest, "%016" PRIx64, replay.dataDigest);
     std::string header = "# lanternfall replay " + replay.version + "\n# seed " + std::to_string(replay.seed) +
-                         "\n# data " + digest + "\n";
+                         "\n# data " + hexDigits(replay.dataDigest) + "\n";
     if (!replay.date.empty()) header += "# date " + replay.date + "\n";
     for (const PlayerFileCopy& file : replay.playerFiles) {
         header += "# player " + file.name + " ";
@@ -213,11 +215,16 @@ std::string formatReplayHeader(const Replay& replay)
     return header;
 }
 
+std::string hexDigits(uint64_t value)
+{
+    char digits[17];
+    std::snprintf(digits, sizeof digits, "%016" PRIx64, value);
+    return digits;
+}
+
 std::string hashLine(int frame, uint64_t hash)
 {
-    char line[64];
-    std::snprintf(line, sizeof line, "# hash %d %016" PRIx64 "\n", frame, hash);
-    return line;
+    return "# hash " + std::to_string(frame) + " " + hexDigits(hash) + "\n";
 }
 
 std::string endLine(int frames) { return "# end " + std::to_string(frames) + "\n"; }

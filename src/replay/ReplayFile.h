@@ -68,4 +68,6 @@ bool loadReplay(const std::string& path, Replay& replay, std::string* error);
 // The header lines (version to start), each with its newline.
 std::string formatReplayHeader(const Replay& replay);
 std::string hashLine(int frame, uint64_t hash);
+// Sixteen hex digits, as hashes and digests are written.
+std::string hexDigits(uint64_t value);
 std::string endLine(int frames);

@@ -1,8 +1,6 @@
 // Checking a replay as it plays, and starting the game as it was recorded.
 #include "replay/ReplayPlayback.h"
 
-#include <cinttypes>
-#include <cstdio>
 #include <iostream>
 
 #include "app/DirectStart.h"
@@ -18,13 +16,6 @@ int g_startCharacter = 0;
 int g_startSubWeapon = 0;
 
 bool startAsRecorded() { return startStageDirectly(g_startStage, g_startCharacter, g_startSubWeapon); }
-
-std::string hex(uint64_t value)
-{
-    char text[17];
-    std::snprintf(text, sizeof text, "%016" PRIx64, value);
-    return text;
-}
 
 }  // namespace
 
@@ -42,8 +33,8 @@ void ReplayCheck::afterFrame(int frame)
         const uint64_t state = replayStateHash();
         if (state != hashes[next_].hash)
             report("desynchronised at frame " + std::to_string(frame) + " (line " +
-                   std::to_string(hashes[next_].line) + ": the replay has " + hex(hashes[next_].hash) +
-                   ", the game " + hex(state) + ")");
+                   std::to_string(hashes[next_].line) + ": the replay has " + hexDigits(hashes[next_].hash) +
+                   ", the game " + hexDigits(state) + ")");
     }
 }
 
@@ -67,8 +58,8 @@ ReplayStart::ReplayStart(const std::string& path, const Replay& replay) : folder
     g_startSubWeapon = replay.startSubWeapon;
     const uint64_t digest = gameDataDigest();
     if (digest != replay.dataDigest)
-        std::cerr << path << ": recorded with other game data (digest " << hex(replay.dataDigest) << ", this folder's "
-                  << hex(digest) << "); it may desynchronise\n";
+        std::cerr << path << ": recorded with other game data (digest " << hexDigits(replay.dataDigest)
+                  << ", this folder's " << hexDigits(digest) << "); it may desynchronise\n";
 }
 
-bool (*ReplayStart::afterStartup() const)() { return g_startStage > 0 ? startAsRecorded : nullptr; }
+ReplayStart::StartHook ReplayStart::afterStartup() const { return g_startStage > 0 ? startAsRecorded : nullptr; }

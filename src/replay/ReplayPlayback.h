@@ -39,7 +39,8 @@ public:
     // Empty when the start is ready.
     const std::string& error() const { return folder_.error(); }
     // What runLanternfall runs after start-up: null for a start at the title.
-    bool (*afterStartup() const)();
+    using StartHook = bool (*)();
+    StartHook afterStartup() const;
 
 private:
     ScratchPlayerFolder folder_;

@@ -70,7 +70,8 @@ protected:
 TEST_F(SessionReplay, ARecordedRunReplaysEveryHashAndAnEditedOneSaysWhereItParts)
 {
     const fs::path script = folder / "in.txt", replay = folder / "run.replay", edited = folder / "edited.replay";
-    write(script, std::string(kToTheStage) + "120 key left down\n150 key left up\n170 key escape down\n172 key escape up\n");
+    write(script, std::string(kToTheStage) +
+                      "120 key left down\n150 key left up\n170 key escape down\n172 key escape up\n");
     ASSERT_EQ(run("--frames 240 --hash-every 30 --input " + script.string() + " --record " + replay.string()), 0)
         << output;
     const std::string recorded = hashes();
