@@ -8,7 +8,7 @@
 const char* const kRunnerUsage =
     "usage: lanternfall-headless [--data DIR] [--frames N] [--seed N] [--input FILE]\n"
     "       [--screenshot FRAME:PATH]... [--log PATH] [--dump FRAME:PATH]... [--hash-every N]\n"
-    "       [--stage N --character C --sub-weapon S]\n";
+    "       [--stage N --character C --sub-weapon S] [--record FILE] [--replay FILE]\n";
 
 namespace {
 
@@ -50,11 +50,17 @@ bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& option
         } else if (name == "--frames") {
             ok = parseInt(value, 0, 100000000, number);
             options.frames = static_cast<int>(number);
+            options.framesGiven = true;
         } else if (name == "--seed") {
             ok = parseInt(value, 0, INT64_MAX, number);
             options.seed = number;
+            options.seedGiven = true;
         } else if (name == "--input") {
             options.inputScript = value;
+        } else if (name == "--record") {
+            options.recordPath = value;
+        } else if (name == "--replay") {
+            options.replayPath = value;
         } else if (name == "--log") {
             options.logPath = value;
         } else if (name == "--screenshot") {
@@ -90,6 +96,12 @@ bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& option
     // given without it would be dropped without a word.
     if (loadoutGiven && options.stage < 0) {
         *error = "--character and --sub-weapon need --stage";
+        return false;
+    }
+    // A replay carries its own input, seed and start.
+    if (!options.replayPath.empty() &&
+        (!options.inputScript.empty() || options.seedGiven || options.stage > 0 || !options.recordPath.empty())) {
+        *error = "--replay takes no --input, --seed, --stage or --record";
         return false;
     }
     return true;

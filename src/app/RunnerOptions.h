@@ -9,8 +9,12 @@
 struct RunnerOptions {
     std::string dataDir = ".";
     int frames = 600;
+    bool framesGiven = false;
     int64_t seed = 1;
+    bool seedGiven = false;
     std::string inputScript;
+    std::string recordPath;  // write the run's replay there
+    std::string replayPath;  // play this replay
     std::string logPath;
     std::vector<std::pair<int, std::string>> screenshots;  // frame, PNG path
     std::vector<std::pair<int, std::string>> dumps;        // frame, JSON path

@@ -13,5 +13,10 @@ std::string stateSnapshotJson();
 // hashed bit for bit, so equal hashes mean the same state to the last bit.
 uint64_t stateHash();
 
+// The same without the steps-per-second digits: they follow the wall clock,
+// so a session played in real time and its replay on a virtual clock differ
+// there and nowhere else.
+uint64_t replayStateHash();
+
 // FNV-1a over bytes, for the runner's frame-exact hashes.
 uint64_t fnv1a(const void* data, size_t size, uint64_t hash = 1469598103934665603ull);

@@ -13,6 +13,7 @@
 #include "app/StateSnapshot.h"
 #include "graphics/Direct3D.h"
 #include "platform/HeadlessBackend.h"
+#include "replay/RunnerReplay.h"
 
 namespace {
 
@@ -39,6 +40,11 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    RunnerReplay replay;
+    if (!replay.prepare(options, &error)) {
+        std::fprintf(stderr, "lanternfall-headless: %s\n", error.c_str());
+        return 2;
+    }
     platform::HeadlessBackend backend;
     if (!options.inputScript.empty() && !backend.loadInputScript(options.inputScript, &error)) {
         std::fprintf(stderr, "lanternfall-headless: %s\n", error.c_str());
@@ -56,6 +62,10 @@ int main(int argc, char** argv)
     if (changed) {
         std::fprintf(stderr, "lanternfall-headless: cannot enter %s: %s\n", options.dataDir.c_str(),
                      changed.message().c_str());
+        return 2;
+    }
+    if (!replay.start(backend, options, &error)) {
+        std::fprintf(stderr, "lanternfall-headless: %s\n", error.c_str());
         return 2;
     }
 
@@ -79,13 +89,16 @@ int main(int argc, char** argv)
             std::printf("frame %d state %016" PRIx64 " image %016" PRIx64 "\n", frame, stateHash(),
                         fnv1a(pixels.data(), pixels.size() * sizeof(uint32_t)));
         }
+        replay.afterFrame(frame);
     });
     backend.quitAfterFrames(options.frames);
 
     platform::setTimeOverride(static_cast<std::time_t>(options.seed));
-    platform::setBackend(&backend);
+    platform::setBackend(&replay.gameBackend(backend));
     g_windowedBuild = true;
     int result = runLanternfall(options.stage > 0 ? startInStage : nullptr);
     platform::setBackend(nullptr);
-    return result == 1 ? 0 : 1;
+    const bool replayed = replay.finish(backend, options);
+    if (result != 1) return 1;
+    return replayed ? 0 : 3;
 }

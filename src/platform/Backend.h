@@ -11,7 +11,8 @@
 
 namespace platform {
 
-enum class Key { Up, Down, Left, Right, Z, X, C, A, Space, Shift, Ctrl, Escape, Count };
+// Tab is never read by the game: it fast-forwards the playback of a replay.
+enum class Key { Up, Down, Left, Right, Z, X, C, A, Space, Shift, Ctrl, Escape, Tab, Count };
 
 enum class EventType {
     Quit,        // the window was closed (system menu, Alt+F4, window manager)

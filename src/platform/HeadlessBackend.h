@@ -39,12 +39,16 @@ public:
     //   FRAME joy button N down|up    N 0..7
     //   FRAME focus lost|gained
     //   FRAME close                   closes the window
+    //   FRAME press NAME              a key-down event alone, the key's state unchanged
+    //   FRAME joy lost                the pad stops answering: reads and acquisition fail
     // Events of frame F take effect before the F-th presented frame (0-based) is made.
     // Lines may come in any order; events of one frame apply in the order written.
     // A key going down also queues a KeyDown event; focus changes queue
     // Activate and Deactivate; a joystick attached while none is open is
-    // opened (and acquired while the window has focus), as a real pad would be.
+    // opened (and acquired while the window has focus), as a real pad would be;
+    // attaching a pad that was lost makes it answer again.
     // A script with an error is refused whole; error names the line.
+    // The events of frame 0 apply at once.
     bool loadInputScript(const std::string& path, std::string* error);
     bool parseInputScript(const std::string& text, std::string* error);
 
@@ -100,16 +104,28 @@ public:
     void textDrawn(std::string_view text, int x, int y, uint32_t argb) override;
 
     struct ScriptEvent {
-        enum class Type { Key, JoyAttach, JoyAxis, JoyButton, Focus, Close };
+        enum class Type { Key, JoyAttach, JoyAxis, JoyButton, Focus, Close, Press, JoyLost };
         int frame = 0;
         Type type = Type::Close;
         int index = 0;    // key, axis (0 x, 1 y) or button
         int value = 0;    // down/attached/gained as 1 or 0, or an axis value
     };
 
+    // Installs parsed events in place of the script; each applies, in order,
+    // at the first input call once its frame has come (frame 0's too).
+    void setInputScript(std::vector<ScriptEvent> events);
+    // Applies one event now, whatever its frame.
+    void applyEvent(const ScriptEvent& event);
+    // Moves on to the next frame as a present does, for frames shown elsewhere.
+    void nextFrame();
+
+    // The scripted pad as it stands, for code that keeps it in step with another device.
+    bool joystickAttached() const { return joystickAttached_; }
+    bool joystickAcquired() const { return joystickAcquired_; }
+    const JoystickState& joystickState() const { return joystick_; }
+
 private:
     void applyScript();
-    void applyEvent(const ScriptEvent& event);
     void setFocus(bool active);
     void postQuitWhenDue();
     AudioHandle loadInto(std::vector<std::string>& names, const std::string& path, bool music,

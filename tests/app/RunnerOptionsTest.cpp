@@ -52,6 +52,8 @@ TEST(RunnerOptions, RefusesWhatItCannotUse)
         {"--colour", "red"},
         {"--character", "1"},        // a loadout without a stage to start in
         {"--sub-weapon", "2", "--frames", "5"},
+        {"--replay", "r.replay", "--seed", "3"},  // a replay carries its own input, seed and start
+        {"--input", "in.txt", "--replay", "r.replay"},
     };
     for (const auto& args : bad) {
         RunnerOptions options;

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "platform/HeadlessBackend.h"
+#include "platform/InputScript.h"
 
 #define STB_IMAGE_STATIC
 #define STB_IMAGE_IMPLEMENTATION
@@ -58,6 +59,8 @@ TEST(HeadlessScript, RefusesBadLinesNamingTheLine)
         {"1 close now", "line 1: expected 2 words"},
         {"1 key z down extra", "line 1: expected 4 words"},
         {"1 jump", "line 1: unknown event \"jump\""},
+        {"1 press q", "line 1: unknown key \"q\""},
+        {"1 joy lost now", "line 1: expected 3 words"},
     };
     for (const Case& c : cases) {
         HeadlessBackend backend;
@@ -169,10 +172,44 @@ TEST(HeadlessJoystick, FollowsAcquisitionFocusAndPlugging)
     EXPECT_TRUE(backend.acquireJoystick());
     EXPECT_TRUE(backend.readJoystick(state));
 
+    // A pad that stops answering stays open until it is detached, or answers again once attached.
+    ASSERT_TRUE(backend.parseInputScript("0 joy lost", nullptr));
+    EXPECT_TRUE(backend.joystickOpen());
+    EXPECT_FALSE(backend.readJoystick(state));
+    EXPECT_FALSE(backend.acquireJoystick());
+    backend.attachJoystick(true);
+    EXPECT_TRUE(backend.readJoystick(state));
+
     backend.attachJoystick(false);
     EXPECT_FALSE(backend.joystickOpen());
     EXPECT_FALSE(backend.readJoystick(state));
     EXPECT_FALSE(backend.acquireJoystick());
+}
+
+TEST(HeadlessScript, EveryEventIsWrittenAsTheLineThatReadsBackToIt)
+{
+    const char* const lines[] = {"7 key tab down", "0 key up up",  "12 press escape",     "3 joy attach",
+                                 "3 joy detach",   "4 joy lost",   "5 joy axis x -100",   "5 joy axis y 37",
+                                 "6 joy button 7 down", "6 joy button 0 up", "8 focus lost", "9 focus gained",
+                                 "1073741824 close"};
+    for (const char* line : lines) {
+        std::optional<ScriptEvent> event;
+        std::string problem;
+        ASSERT_TRUE(parseScriptLine(line, event, problem)) << line << ": " << problem;
+        ASSERT_TRUE(event) << line;
+        EXPECT_EQ(formatScriptEvent(*event), line);
+    }
+}
+
+TEST(HeadlessScript, APressIsAKeyDownEventWithoutTheKey)
+{
+    HeadlessBackend backend;
+    ASSERT_TRUE(backend.parseInputScript("0 press escape\n0 press escape", nullptr));
+    const std::vector<Event> events = drainEvents(backend);
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[1].type, EventType::KeyDown);
+    EXPECT_EQ(events[1].key, Key::Escape);
+    EXPECT_FALSE(backend.keyDown(Key::Escape));
 }
 
 TEST(HeadlessFrames, ScreenshotIsAPngOfThePresentedFrame)

@@ -75,6 +75,12 @@ void HeadlessBackend::applyEvent(const ScriptEvent& event)
     case ScriptEvent::Type::JoyButton: setJoystickButton(event.index, event.value != 0); break;
     case ScriptEvent::Type::Focus: setFocus(event.value != 0); break;
     case ScriptEvent::Type::Close: postEvent({EventType::Quit}); break;
+    case ScriptEvent::Type::Press: postEvent({EventType::KeyDown, static_cast<Key>(event.index)}); break;
+    case ScriptEvent::Type::JoyLost:
+        // The device stays open, as an unplugged pad does until the system notices.
+        joystickAttached_ = false;
+        joystickAcquired_ = false;
+        break;
     }
 }
 
@@ -95,8 +101,9 @@ void HeadlessBackend::setFocus(bool active)
 
 void HeadlessBackend::attachJoystick(bool attached)
 {
+    const bool wasLost = joystickOpen_ && !joystickAttached_;
     joystickAttached_ = attached;
-    if (attached && !joystickOpen_) {
+    if (attached && (!joystickOpen_ || wasLost)) {
         joystickOpen_ = true;
         joystickAcquired_ = windowActive_;
     } else if (!attached) {
@@ -163,10 +170,15 @@ bool HeadlessBackend::present(const uint32_t* pixels, int width, int height)
         }
     }
     if (frameHook_) frameHook_(frame_);
+    nextFrame();
+    return true;
+}
+
+void HeadlessBackend::nextFrame()
+{
     ++frame_;
     postQuitWhenDue();
     applyScript();
-    return true;
 }
 
 void HeadlessBackend::messageBox(std::string_view text)

@@ -1,19 +1,19 @@
-// The headless input script: parsing its lines into events by frame.
+// The headless input script: parsing its lines into events by frame, and
+// writing events back as lines.
+#include "platform/InputScript.h"
+
 #include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <sstream>
-
-#include "platform/HeadlessBackend.h"
+#include <vector>
 
 namespace platform {
 
 namespace {
 
-using ScriptEvent = HeadlessBackend::ScriptEvent;
-
 constexpr const char* kKeyNames[] = {"up", "down", "left", "right", "z", "x",
-                                     "c", "a", "space", "shift", "ctrl", "escape"};
+                                     "c", "a", "space", "shift", "ctrl", "escape", "tab"};
 static_assert(std::size(kKeyNames) == static_cast<size_t>(Key::Count));
 
 bool parseInt(const std::string& word, int low, int high, int& value)
@@ -37,20 +37,33 @@ std::string parseEvent(const std::vector<std::string>& w, ScriptEvent& event)
     const auto expect = [&](size_t count) {
         return w.size() == count ? std::string() : "expected " + std::to_string(count) + " words";
     };
+    const auto keyIndex = [&](const std::string& name) {
+        const auto found = std::find(std::begin(kKeyNames), std::end(kKeyNames), name);
+        if (found == std::end(kKeyNames)) return "unknown key \"" + name + "\"";
+        event.index = static_cast<int>(found - std::begin(kKeyNames));
+        return std::string();
+    };
     if (w[1] == "key") {
         event.type = ScriptEvent::Type::Key;
         if (auto e = expect(4); !e.empty()) return e;
-        const auto found = std::find(std::begin(kKeyNames), std::end(kKeyNames), w[2]);
-        if (found == std::end(kKeyNames)) return "unknown key \"" + w[2] + "\"";
-        event.index = static_cast<int>(found - std::begin(kKeyNames));
+        if (auto e = keyIndex(w[2]); !e.empty()) return e;
         if (!parseUpDown(w[3], event.value)) return "expected down or up, got \"" + w[3] + "\"";
         return {};
     }
+    if (w[1] == "press") {
+        event.type = ScriptEvent::Type::Press;
+        if (auto e = expect(3); !e.empty()) return e;
+        return keyIndex(w[2]);
+    }
     if (w[1] == "joy") {
-        if (w.size() < 3) return "expected attach, detach, axis or button after joy";
+        if (w.size() < 3) return "expected attach, detach, lost, axis or button after joy";
         if (w[2] == "attach" || w[2] == "detach") {
             event.type = ScriptEvent::Type::JoyAttach;
             event.value = w[2] == "attach";
+            return expect(3);
+        }
+        if (w[2] == "lost") {
+            event.type = ScriptEvent::Type::JoyLost;
             return expect(3);
         }
         if (w[2] == "axis") {
@@ -87,6 +100,45 @@ std::string parseEvent(const std::vector<std::string>& w, ScriptEvent& event)
 
 }  // namespace
 
+bool parseScriptLine(std::string_view line, std::optional<ScriptEvent>& event, std::string& problem)
+{
+    event.reset();
+    line = line.substr(0, line.find('#'));
+    std::istringstream words{std::string(line)};
+    std::vector<std::string> w;
+    for (std::string word; words >> word;) w.push_back(word);
+    if (w.empty()) return true;
+    ScriptEvent parsed;
+    if (!parseInt(w[0], 0, 1 << 30, parsed.frame)) problem = "expected a frame number, got \"" + w[0] + "\"";
+    else if (w.size() < 2) problem = "expected an event after the frame number";
+    else problem = parseEvent(w, parsed);
+    if (!problem.empty()) return false;
+    event = parsed;
+    return true;
+}
+
+std::string formatScriptEvent(const ScriptEvent& event)
+{
+    const std::string frame = std::to_string(event.frame) + " ";
+    const auto upDown = [](int value) { return value ? "down" : "up"; };
+    const auto key = [](int index) {
+        return index >= 0 && index < static_cast<int>(std::size(kKeyNames)) ? kKeyNames[index] : "?";
+    };
+    switch (event.type) {
+    case ScriptEvent::Type::Key: return frame + "key " + key(event.index) + " " + upDown(event.value);
+    case ScriptEvent::Type::Press: return frame + "press " + key(event.index);
+    case ScriptEvent::Type::JoyAttach: return frame + (event.value ? "joy attach" : "joy detach");
+    case ScriptEvent::Type::JoyLost: return frame + "joy lost";
+    case ScriptEvent::Type::JoyAxis:
+        return frame + "joy axis " + (event.index ? "y " : "x ") + std::to_string(event.value);
+    case ScriptEvent::Type::JoyButton:
+        return frame + "joy button " + std::to_string(event.index) + " " + upDown(event.value);
+    case ScriptEvent::Type::Focus: return frame + (event.value ? "focus gained" : "focus lost");
+    case ScriptEvent::Type::Close: return frame + "close";
+    }
+    return frame;
+}
+
 bool HeadlessBackend::parseInputScript(const std::string& text, std::string* error)
 {
     std::vector<ScriptEvent> events;
@@ -95,28 +147,25 @@ bool HeadlessBackend::parseInputScript(const std::string& text, std::string* err
     int lineNumber = 0;
     while (std::getline(lines, line)) {
         ++lineNumber;
-        line = line.substr(0, line.find('#'));
-        std::istringstream words(line);
-        std::vector<std::string> w;
-        for (std::string word; words >> word;) w.push_back(word);
-        if (w.empty()) continue;
-        ScriptEvent event;
+        std::optional<ScriptEvent> event;
         std::string problem;
-        if (!parseInt(w[0], 0, 1 << 30, event.frame)) problem = "expected a frame number, got \"" + w[0] + "\"";
-        else if (w.size() < 2) problem = "expected an event after the frame number";
-        else problem = parseEvent(w, event);
-        if (!problem.empty()) {
+        if (!parseScriptLine(line, event, problem)) {
             if (error) *error = "line " + std::to_string(lineNumber) + ": " + problem;
             return false;
         }
-        events.push_back(event);
+        if (event) events.push_back(*event);
     }
+    setInputScript(std::move(events));
+    applyScript();
+    return true;
+}
+
+void HeadlessBackend::setInputScript(std::vector<ScriptEvent> events)
+{
     std::stable_sort(events.begin(), events.end(),
                      [](const ScriptEvent& a, const ScriptEvent& b) { return a.frame < b.frame; });
     script_ = std::move(events);
     scriptNext_ = 0;
-    applyScript();
-    return true;
 }
 
 bool HeadlessBackend::loadInputScript(const std::string& path, std::string* error)

@@ -26,6 +26,7 @@ constexpr KeyRow kKeys[] = {
     {Key::Shift, 0, SDL_SCANCODE_LSHIFT, SDL_SCANCODE_RSHIFT},
     {Key::Ctrl, 0, SDL_SCANCODE_LCTRL, SDL_SCANCODE_RCTRL},
     {Key::Escape, 0, SDL_SCANCODE_ESCAPE, SDL_SCANCODE_UNKNOWN},
+    {Key::Tab, 0, SDL_SCANCODE_TAB, SDL_SCANCODE_UNKNOWN},
 };
 static_assert(std::size(kKeys) == static_cast<size_t>(Key::Count));
 
