@@ -2,6 +2,8 @@
 // source rows scaled across once each, output rows blended from two of them.
 #include "platform/FrameScaler.h"
 
+#include "platform/RasterSimd.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -47,6 +49,27 @@ inline uint32_t blend(uint32_t a, uint32_t b, uint32_t weight)
     const uint32_t redBlue = ((a & 0xFF00FFu) * keep + (b & 0xFF00FFu) * weight + 0x800080u) >> 8 & 0xFF00FFu;
     const uint32_t green = ((a & 0xFF00u) * keep + (b & 0xFF00u) * weight + 0x8000u) >> 8 & 0xFF00u;
     return redBlue | green;
+}
+
+// Two rows mixed with one weight: half the output rows of a smooth step, so
+// four pixels at a time where SSE2 is there, rounded as blend rounds.
+void blendRows(const uint32_t* upper, const uint32_t* lower, uint32_t weight, uint32_t* out, int width)
+{
+    int x = 0;
+#ifdef __SSE2__
+    namespace simd = raster::simd;
+    const __m128i f = _mm_set1_epi16(static_cast<short>(weight));
+    const __m128i g = _mm_set1_epi16(static_cast<short>(256 - weight));
+    for (; x + 4 <= width; x += 4) {
+        const __m128i a = simd::load(upper + x);
+        const __m128i b = simd::load(lower + x);
+        const __m128i low = simd::lerp16(simd::lo16(a), simd::lo16(b), f, g);
+        const __m128i high = simd::lerp16(simd::hi16(a), simd::hi16(b), f, g);
+        simd::store(out + x, _mm_packus_epi16(low, high));
+    }
+#endif
+    for (; x < width; ++x)
+        out[x] = blend(upper[x], lower[x], weight);
 }
 
 }  // namespace
@@ -101,9 +124,7 @@ void FrameScaler::scale(const uint32_t* src, int srcWidth, int srcHeight, uint32
             std::memcpy(out, upper, static_cast<size_t>(dstWidth) * sizeof(uint32_t));
             continue;
         }
-        const uint32_t* lower = scaledRow(src, tap.second, tap.first);
-        for (int x = 0; x < dstWidth; ++x)
-            out[x] = blend(upper[x], lower[x], tap.weight);
+        blendRows(upper, scaledRow(src, tap.second, tap.first), tap.weight, out, dstWidth);
     }
 }
 
