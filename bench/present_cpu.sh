@@ -17,35 +17,13 @@ binary=$build/src/$program
 [ -x "$binary" ] || { echo "present_cpu: $binary is not built" >&2; exit 1; }
 command -v Xvfb >/dev/null || { echo "present_cpu: Xvfb is not installed" >&2; exit 1; }
 
-scratch=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-  if [ -n "$game_pid" ]; then kill "$game_pid" 2>/dev/null || true; fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  wait 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-[ -s "$scratch/display" ] || { echo "present_cpu: Xvfb did not start" >&2; exit 1; }
-
-mkdir -p "$scratch/home"
-(
-  cd "$build/game"
-  unset SDL_VIDEODRIVER
-  export DISPLAY=":$(cat "$scratch/display")" HOME="$scratch/home" SDL_AUDIODRIVER=dummy
-  export XDG_CONFIG_HOME="$scratch/home/.config" XDG_DATA_HOME="$scratch/home/.local/share"
-  exec "../src/$program"
-) >"$scratch/log" 2>&1 &
-game_pid=$!
+source scripts/game_on_xvfb.bash
+xvfb_start || { echo "present_cpu: Xvfb did not start" >&2; exit 1; }
+game_start "$build/game" "$(realpath "$binary")"
 
 ticks() { awk '{ print $14 + $15 }' "/proc/$game_pid/stat"; }
 sleep 2
-kill -0 "$game_pid" 2>/dev/null || { cat "$scratch/log" >&2; echo "present_cpu: $program ended" >&2; exit 1; }
+kill -0 "$game_pid" 2>/dev/null || { cat "$scratch/game.log" >&2; echo "present_cpu: $program ended" >&2; exit 1; }
 start_ticks=$(ticks)
 start_time=$(date +%s.%N)
 sleep "$seconds"

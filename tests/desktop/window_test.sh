@@ -10,15 +10,7 @@ for tool in Xvfb xdotool xwininfo xprop import convert; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
-scratch=$(mktemp -d)
-xvfb_pid= game_pid=
-cleanup() {
-  if [ -n "$game_pid" ]; then kill "$game_pid" 2>/dev/null || true; fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  wait 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../../scripts/game_on_xvfb.bash"
 fail() {
   echo "FAILED: $*" >&2
   if [ -f "$scratch/game.log" ]; then sed 's/^/  game: /' "$scratch/game.log" >&2; fi
@@ -32,18 +24,8 @@ wait_for() {
   return 1
 }
 
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-wait_for test -s "$scratch/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$scratch/display")"
-
-# The suite runs with the dummy video driver; this test wants the real window.
-unset SDL_VIDEODRIVER
-mkdir -p "$scratch/home"
-export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data"
-export XDG_CACHE_HOME="$scratch/cache" SDL_AUDIODRIVER=dummy
-(cd "$game" && exec "$program") >"$scratch/game.log" 2>&1 &
-game_pid=$!
+xvfb_start || fail "Xvfb did not start"
+game_start "$game" "$program"
 
 geometry() {
   xwininfo -name Lanternfall 2>/dev/null |
@@ -87,7 +69,7 @@ status=0
 wait "$game_pid" || status=$?
 game_pid=
 [ "$status" -eq 0 ] || fail "the game ended with status $status"
-settings="$XDG_CONFIG_HOME/lanternfall/window.conf"
+settings="$scratch/config/lanternfall/window.conf"
 [ -f "$settings" ] || fail "no settings saved at $settings"
 grep -qx "fullscreen no" "$settings" && grep -qx "size 1280 960" "$settings" ||
   fail "settings saved as: $(cat "$settings")"

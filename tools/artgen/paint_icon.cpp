@@ -33,6 +33,16 @@ void tile(cairo_t* cr, bool detailed) {
     }
 }
 
+// Fills the current path with the pattern, which it releases, and outlines it in ink.
+void fillOutlined(cairo_t* cr, cairo_pattern_t* fill, double lineWidth) {
+    cairo_set_source(cr, fill);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(fill);
+    setColour(cr, palette::kInk);
+    cairo_set_line_width(cr, lineWidth);
+    cairo_stroke(cr);
+}
+
 // Swept wings behind the lantern, one each side, mirrored.
 void wings(cairo_t* cr, double lineWidth) {
     for (int side : {-1, 1}) {
@@ -43,12 +53,7 @@ void wings(cairo_t* cr, double lineWidth) {
         cairo_pattern_t* wing = cairo_pattern_create_linear(128, 64, 128, 168);
         cairo_pattern_add_color_stop_rgb(wing, 0, 1.0, 0.62, 0.32);
         cairo_pattern_add_color_stop_rgb(wing, 1, palette::kVermilion.r, palette::kVermilion.g, palette::kVermilion.b);
-        cairo_set_source(cr, wing);
-        cairo_fill_preserve(cr);
-        cairo_pattern_destroy(wing);
-        setColour(cr, palette::kInk);
-        cairo_set_line_width(cr, lineWidth);
-        cairo_stroke(cr);
+        fillOutlined(cr, wing, lineWidth);
     }
 }
 
@@ -60,12 +65,7 @@ void lanternBody(cairo_t* cr, bool detailed, double lineWidth) {
     cairo_pattern_add_color_stop_rgb(body, 0, 1.0, 0.98, 0.86);
     cairo_pattern_add_color_stop_rgb(body, 0.45, palette::kGold.r, palette::kGold.g, palette::kGold.b);
     cairo_pattern_add_color_stop_rgb(body, 1, palette::kVermilion.r, palette::kVermilion.g, palette::kVermilion.b);
-    cairo_set_source(cr, body);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(body);
-    setColour(cr, palette::kInk);
-    cairo_set_line_width(cr, lineWidth);
-    cairo_stroke(cr);
+    fillOutlined(cr, body, lineWidth);
     if (detailed) {
         // Ribs follow the body's curve.
         setColour(cr, palette::kVermilion, 0.55);
