@@ -1,6 +1,8 @@
 // Reading, writing and applying the window settings file.
 #include "platform/WindowSettings.h"
 
+#include "platform/XdgDirectories.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -113,17 +115,7 @@ bool replaceFile(const std::string& path, const std::string& text)
 
 std::string windowSettingsPath()
 {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::string folder;
-    if (config && config[0] == '/') {
-        folder = config;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (!home || home[0] != '/') return {};
-        folder = std::string(home) + "/.config";
-    }
-    if (folder.back() != '/') folder += '/';
-    return folder + "lanternfall/window.conf";
+    return xdgBaseDirectory(std::getenv("XDG_CONFIG_HOME"), homeDirectory(), ".config") + "/lanternfall/window.conf";
 }
 
 bool parseWindowSettings(std::string_view text, WindowSettings& out, std::string& error)
@@ -159,7 +151,6 @@ std::string formatWindowSettings(const WindowSettings& settings)
 WindowSettings loadWindowSettings(const std::string& path)
 {
     WindowSettings settings;
-    if (path.empty()) return settings;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         if (errno != ENOENT) std::cerr << path << ": cannot read the window settings: " << std::strerror(errno) << '\n';
@@ -189,10 +180,6 @@ WindowSettings loadWindowSettings(const std::string& path)
 
 bool saveWindowSettings(const std::string& path, const WindowSettings& settings)
 {
-    if (path.empty()) {
-        std::cerr << "Lanternfall: the window settings are not saved: neither XDG_CONFIG_HOME nor HOME is set\n";
-        return false;
-    }
     if (!makeParentFolders(path) || !replaceFile(path, formatWindowSettings(settings))) {
         std::cerr << path << ": cannot save the window settings: " << std::strerror(errno) << '\n';
         return false;

@@ -32,7 +32,7 @@ struct WindowSize {
 };
 
 // $XDG_CONFIG_HOME/lanternfall/window.conf, or ~/.config/lanternfall/window.conf
-// when that is unset or not absolute; empty when HOME is not known either.
+// when that is unset or not absolute.
 std::string windowSettingsPath();
 
 // False for damaged text, with the line and the problem in error.
