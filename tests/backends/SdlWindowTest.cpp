@@ -34,9 +34,6 @@ TEST(SdlWindow, EachBuildStartsInItsModeAndRemembersWhatThePlayerChose)
          Icon::Damaged},
         {"full-screen build", true, "fullscreen no\nsize 800 600\n", false, true, "fullscreen no\nsize 800 600\n",
          Icon::Built},
-        {"full-screen build to a window", true, nullptr, true, true, "fullscreen no\nsize 640 480\n", Icon::Built},
-        {"too large for this display", false, "size 2000 1500\n", false, false, "fullscreen no\nsize 640 480\n",
-         Icon::Built},
     };
     // The window reads its icon from the working directory, the game folder.
     const auto folder = std::filesystem::temp_directory_path() / ("lnf_sdl_window_" + std::to_string(getpid()));
@@ -48,8 +45,11 @@ TEST(SdlWindow, EachBuildStartsInItsModeAndRemembersWhatThePlayerChose)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(path.parent_path());
-        if (c.remembered) std::ofstream(path) << c.remembered;
+        std::filesystem::create_directories(folder);
+        if (c.remembered) {
+            std::filesystem::create_directories(path.parent_path());
+            std::ofstream(path) << c.remembered;
+        }
         if (c.icon == Icon::Built)
             std::filesystem::copy_file(std::filesystem::path(LNF_GAME_DIR) / "lanternfall.png", folder / "lanternfall.png");
         if (c.icon == Icon::Damaged) std::ofstream(folder / "lanternfall.png") << "\x89PNG\r\n\x1a\n cut short";
@@ -62,22 +62,15 @@ TEST(SdlWindow, EachBuildStartsInItsModeAndRemembersWhatThePlayerChose)
         window.show();
         const std::string complaints = testing::internal::GetCapturedStderr();
         std::filesystem::current_path(previous);
-        if (c.icon == Icon::Built) {
-            EXPECT_EQ(complaints, "");
-        } else {
-            EXPECT_EQ(complaints.rfind("lanternfall.png: no window icon: ", 0), 0u) << complaints;
-            EXPECT_EQ(std::count(complaints.begin(), complaints.end(), '\n'), 1) << complaints;
-        }
+        EXPECT_EQ(std::count(complaints.begin(), complaints.end(), '\n'), c.icon == Icon::Built ? 0 : 1) << complaints;
+        EXPECT_EQ(complaints.rfind("lanternfall.png: no window icon: ", 0), c.icon == Icon::Built ? std::string::npos : 0u);
         EXPECT_EQ(window.fullScreen(), c.startsFullScreen);
         if (c.toggle) window.setFullScreen(!window.fullScreen());
         window.destroy();
-        std::ifstream saved(path);
-        std::string text((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
-        WindowSettings expected, found;
+        WindowSettings expected;
         std::string error;
         ASSERT_TRUE(parseWindowSettings(c.saved, expected, error));
-        ASSERT_TRUE(parseWindowSettings(text, found, error)) << text;
-        EXPECT_EQ(found, expected) << text;
+        EXPECT_EQ(loadWindowSettings(path.string()), expected);
     }
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     std::filesystem::remove_all(folder);
