@@ -1,8 +1,6 @@
 // Reading, writing and applying the window settings file.
 #include "platform/WindowSettings.h"
 
-#include "platform/XdgDirectories.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,6 +13,8 @@
 #include <cstring>
 #include <iostream>
 #include <vector>
+
+#include "platform/XdgDirectories.h"
 
 namespace platform {
 
