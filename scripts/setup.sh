@@ -9,7 +9,7 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho libstb-dev
   libcairo2-dev libpango1.0-dev libpng-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool imagemagick appstream desktop-file-utils dpkg-dev file lintian
+  xvfb xdotool x11-utils imagemagick appstream desktop-file-utils dpkg-dev file lintian
 )
 
 missing=()

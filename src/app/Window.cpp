@@ -48,6 +48,9 @@ bool peekMessage(WindowMessage& message, int64_t& wParam)
     case platform::EventType::Paint:
         message = WindowMessage::Paint;
         break;
+    case platform::EventType::DevicesChanged:
+        message = WindowMessage::DeviceChange;
+        break;
     }
     return true;
 }
@@ -92,6 +95,9 @@ int64_t windowProcedure(WindowMessage message, int64_t wParam)
             else
                 acquireJoystick();
         }
+        return 0;
+    case WindowMessage::DeviceChange:
+        joystickDevicesChanged();
         return 0;
     case WindowMessage::KeyDown:
         // The key of the message itself, not the keyboard's state now: a tap

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 // The window messages the game handles, in the window system's terms.
-enum class WindowMessage { Create, Destroy, Activate, Paint, Close, KeyDown, Quit, Other };
+enum class WindowMessage { Create, Destroy, Activate, Paint, Close, KeyDown, DeviceChange, Quit, Other };
 
 bool createGameWindow(int width, int height);
 // Handles one message; wParam carries the activation state of Activate.

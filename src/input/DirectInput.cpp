@@ -22,6 +22,8 @@ void releaseDirectInput()
 
 bool joystickExists() { return platform::backend().joystickOpen(); }
 
+void joystickDevicesChanged() { g_joystickPresent = joystickExists(); }
+
 void acquireJoystick() { platform::backend().acquireJoystick(); }
 
 void unacquireJoystick() { platform::backend().unacquireJoystick(); }

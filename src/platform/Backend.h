@@ -15,11 +15,12 @@ namespace platform {
 enum class Key { Up, Down, Left, Right, Z, X, C, A, Space, Shift, Ctrl, Escape, Tab, Count };
 
 enum class EventType {
-    Quit,        // the window was closed (system menu, Alt+F4, window manager)
-    Activate,    // the window became active
-    Deactivate,  // the window lost focus
-    KeyDown,     // a key went down; key says which
-    Paint,       // the window needs repainting (all drawing is the device's)
+    Quit,            // the window was closed (system menu, Alt+F4, window manager)
+    Activate,        // the window became active
+    Deactivate,      // the window lost focus
+    KeyDown,         // a key went down; key says which
+    Paint,           // the window needs repainting (all drawing is the device's)
+    DevicesChanged,  // a joystick was plugged in or pulled out
 };
 
 struct Event {
@@ -38,6 +39,9 @@ struct JoystickState {
 // Handle of a loaded sound effect or music piece; negative means none.
 using AudioHandle = int;
 
+// The size of the frames the game presents, and its build's mode: the
+// full-screen build starts full screen; a real window may be resized and
+// switched between window and full screen by the player, and remembers both.
 struct WindowOptions {
     int width = 640;
     int height = 480;

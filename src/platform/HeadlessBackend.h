@@ -46,7 +46,8 @@ public:
     // A key going down also queues a KeyDown event; focus changes queue
     // Activate and Deactivate; a joystick attached while none is open is
     // opened (and acquired while the window has focus), as a real pad would be;
-    // attaching a pad that was lost makes it answer again.
+    // attaching a pad that was lost makes it answer again. A pad opened or
+    // closed by plugging queues DevicesChanged.
     // A script with an error is refused whole; error names the line.
     // The events of frame 0 apply at once.
     bool loadInputScript(const std::string& path, std::string* error);

@@ -23,6 +23,8 @@ std::optional<ScriptEvent> scriptEventFor(const Event& event)
         if (event.key != Key::Escape) return std::nullopt;
         return ScriptEvent{0, Type::Press, static_cast<int>(Key::Escape), 0};
     case EventType::Paint: return std::nullopt;
+    // The pad itself is sampled; the model reports the change from that.
+    case EventType::DevicesChanged: return std::nullopt;
     }
     return std::nullopt;
 }
@@ -54,6 +56,9 @@ bool RecordingBackend::pollEvent(Event& event)
 {
     const bool afterSilentStep = steps_ && steps_() != stepsAtPresent_;
     for (Event live; inner_.pollEvent(live);) {
+        // A pad plugged in or pulled out is sampled at once, so that the game
+        // hears of it before its next step, as it does on playback.
+        if (live.type == EventType::DevicesChanged && !afterSilentStep) samplePad();
         std::optional<ScriptEvent> recorded = scriptEventFor(live);
         if (!recorded) continue;
         if (afterSilentStep) waiting_.push_back(*recorded);

@@ -5,8 +5,8 @@
 // The game's input answers come from a scripted model (a headless backend)
 // that only the recorded events drive; the live devices are sampled into it:
 // each key when the game first reads it in a frame, the pad (open or not, and
-// its state) at the game's first pad call of a frame, and window events as
-// they are polled. Within a frame the game therefore sees one state of each
+// its state) at the game's first pad call of a frame or when a pad is plugged
+// in or pulled out, and window events as they are polled. Within a frame the game therefore sees one state of each
 // device, as a script gives it. Events polled after a step that presented
 // nothing (the stage loading) wait for the next frame: a replay cannot place
 // them between that step and the frame after it.

@@ -7,6 +7,7 @@
 
 #include "platform/SdlBackend.h"
 #include "platform/sdl/SdlKeys.h"
+#include "platform/sdl/SdlWindow.h"
 
 using namespace platform;
 
@@ -27,6 +28,14 @@ SDL_Event windowEvent(SDL_WindowEventID id)
     SDL_Event e{};
     e.type = SDL_WINDOWEVENT;
     e.window.event = id;
+    return e;
+}
+
+SDL_Event deviceEvent(Uint32 type)
+{
+    SDL_Event e{};
+    e.type = type;
+    e.jdevice.which = 99;  // no such pad
     return e;
 }
 
@@ -88,6 +97,9 @@ TEST(SdlEvents, WindowAndKeyEventsBecomeGameEvents)
         {windowEvent(SDL_WINDOWEVENT_MOVED), {}},
         {windowEvent(SDL_WINDOWEVENT_FOCUS_LOST), {EventType::Deactivate}},
         {windowEvent(SDL_WINDOWEVENT_FOCUS_GAINED), {EventType::Activate}},
+        {keyEvent(SDLK_F11, SDL_SCANCODE_F11, false), {}},  // the window's key, even with no window
+        {deviceEvent(SDL_JOYDEVICEADDED), {EventType::DevicesChanged}},
+        {deviceEvent(SDL_JOYDEVICEREMOVED), {EventType::DevicesChanged}},
     };
     for (const auto& c : cases) {
         std::vector<EventType> types;
@@ -99,6 +111,24 @@ TEST(SdlEvents, WindowAndKeyEventsBecomeGameEvents)
     const std::vector<Event> events = pushAndPoll(*backend, quit);
     ASSERT_EQ(events.size(), 1u);
     EXPECT_EQ(events[0].type, EventType::Quit);
+}
+
+TEST(SdlEvents, F11AndAltEnterSwitchFullScreenOncePerPress)
+{
+    const struct {
+        SDL_Keycode sym;
+        Uint16 mod;
+        bool repeat, toggles;
+    } cases[] = {
+        {SDLK_F11, KMOD_NONE, false, true},       {SDLK_F11, KMOD_NONE, true, false},  // held: no flicker
+        {SDLK_RETURN, KMOD_LALT, false, true},    {SDLK_KP_ENTER, KMOD_RALT, false, true},
+        {SDLK_RETURN, KMOD_NONE, false, false},   {SDLK_RETURN, KMOD_LCTRL, false, false},
+    };
+    for (const auto& c : cases) {
+        SDL_Event e = keyEvent(c.sym, SDL_GetScancodeFromKey(c.sym), c.repeat);
+        e.key.keysym.mod = c.mod;
+        EXPECT_EQ(sdl::isFullScreenToggle(e.key), c.toggles) << SDL_GetKeyName(c.sym) << " mod " << c.mod;
+    }
 }
 
 TEST(SdlEvents, PadIsTakenAwayWithTheFocus)

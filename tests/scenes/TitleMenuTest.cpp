@@ -2,6 +2,7 @@
 // the confirm latch, and what each entry starts.
 #include <gtest/gtest.h>
 
+#include "app/Window.h"
 #include "scenes/SceneFixture.h"
 #include "scenes/StageStart.h"
 
@@ -53,7 +54,7 @@ TEST_F(TitleMenu, ArrowsWithoutAJoystickSkipTheButtonConfigurationAndStopAtTheEn
     frame();
     EXPECT_EQ(titleCursor(), 1) << "holding Down moves once";
 
-    g_joystickPresent = true;  // a pad found at start-up, since unplugged
+    g_joystickPresent = true;  // a pad pulled out, its removal not handled yet
     EXPECT_EQ(pressFrom(1, Key::Down), 2);
     EXPECT_EQ(g_scene, kSceneTitle);
 }
@@ -70,6 +71,24 @@ TEST_F(TitleMenu, WithAJoystickOnlyTheStickStopsOnTheButtonConfiguration)
     EXPECT_EQ(pressFrom(2, Key::Down), 3);
     EXPECT_EQ(pressFrom(2, Key::Up), 1);
     EXPECT_EQ(stickFrom(4, 50), 4);
+}
+
+TEST_F(TitleMenu, APadPluggedInLaterOffersTheButtonConfigurationUntilItIsPulled)
+{
+    // Through the window's messages, as the platform reports a pad.
+    const auto plug = [&](bool in) {
+        backend_.attachJoystick(in);
+        backend_.postEvent({platform::EventType::Quit});
+        runMessageLoop();
+    };
+    plug(true);
+    EXPECT_TRUE(g_joystickPresent);
+    EXPECT_EQ(stickFrom(1, 11), 2);
+    plug(false);
+    EXPECT_FALSE(g_joystickPresent);
+    EXPECT_EQ(pressFrom(1, Key::Down), 3) << "skipped again";
+    plug(true);
+    EXPECT_TRUE(g_joystickPresent);
 }
 
 TEST_F(TitleMenu, AConfirmActsOnlyOnAFreshPress)

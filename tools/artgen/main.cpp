@@ -1,13 +1,17 @@
-// artgen: paints every entry of every archive in the catalog and writes one PNG per entry.
+// artgen: paints every entry of every archive in the catalog and writes one PNG per entry,
+// or paints the application icon at one size.
 //   artgen CATALOG OUTDIR [ARCHIVE]   (only that archive when named)
+//   artgen icon SIZE OUT.png          (SIZE 16-1024 pixels square)
 // Output is deterministic: the same catalog and fonts give the same bytes.
 #include <cairo.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "Catalog.h"
+#include "Icon.h"
 #include "Image.h"
 #include "Sheet.h"
 
@@ -32,10 +36,25 @@ int fail(const std::string& message) {
     return 1;
 }
 
+int paintIconFile(const std::string& sizeText, const std::string& path) {
+    const int size = std::atoi(sizeText.c_str());
+    if (std::to_string(size) != sizeText || size < 16 || size > 1024)
+        return fail("icon size must be a whole number from 16 to 1024, not \"" + sizeText + "\"");
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size);
+    cairo_t* cr = cairo_create(surface);
+    art::paintIcon(cr, size);
+    cairo_destroy(cr);
+    const art::Image icon = art::imageFromSurface(surface);
+    cairo_surface_destroy(surface);
+    std::string error;
+    return art::writePng(icon, path, error) ? 0 : fail(error);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3 && argc != 4) return fail("usage: artgen CATALOG OUTDIR [ARCHIVE]");
+    if (argc == 4 && std::string(argv[1]) == "icon") return paintIconFile(argv[2], argv[3]);
+    if (argc != 3 && argc != 4) return fail("usage: artgen CATALOG OUTDIR [ARCHIVE] | artgen icon SIZE OUT.png");
     art::Catalog catalog;
     std::string error;
     if (!art::loadCatalog(argv[1], catalog, error)) return fail(error);

@@ -102,6 +102,7 @@ void HeadlessBackend::setFocus(bool active)
 void HeadlessBackend::attachJoystick(bool attached)
 {
     const bool wasLost = joystickOpen_ && !joystickAttached_;
+    const bool wasOpen = joystickOpen_;
     joystickAttached_ = attached;
     if (attached && (!joystickOpen_ || wasLost)) {
         joystickOpen_ = true;
@@ -111,6 +112,7 @@ void HeadlessBackend::attachJoystick(bool attached)
         joystickAcquired_ = false;
     }
     joystick_ = JoystickState{};
+    if (joystickOpen_ != wasOpen) postEvent({EventType::DevicesChanged});
 }
 
 void HeadlessBackend::setJoystickAxis(int axis, int value)

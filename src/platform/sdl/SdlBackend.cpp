@@ -1,5 +1,5 @@
-// The SDL2 backend: the game window, its events, the millisecond clock, the
-// keyboard and message boxes; presentation, gamepad and audio live beside it.
+// The SDL2 backend: the window's events, the millisecond clock, the keyboard
+// and message boxes; the window, presentation, gamepad and audio live beside it.
 #include "platform/SdlBackend.h"
 
 #include <SDL.h>
@@ -13,6 +13,7 @@
 #include "platform/sdl/SdlJoystick.h"
 #include "platform/sdl/SdlKeys.h"
 #include "platform/sdl/SdlPresenter.h"
+#include "platform/sdl/SdlWindow.h"
 
 namespace platform {
 
@@ -22,6 +23,7 @@ class SdlBackend : public Backend {
 public:
     SdlBackend()
     {
+        sdl::nameTheApplication();
         // Keep the pad's state current while the window is in the background;
         // the game itself takes no pad input then (the pad is unacquired).
         SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
@@ -34,7 +36,7 @@ public:
         audio_.close();
         joystick_.close();
         presenter_.destroy();
-        if (window_) SDL_DestroyWindow(window_);
+        window_.destroy();
         SDL_Quit();
     }
 
@@ -76,7 +78,7 @@ public:
 private:
     bool translate(const SDL_Event& in, Event& out);
 
-    SDL_Window* window_ = nullptr;
+    sdl::Window window_;
     bool windowActive_ = true;
     sdl::Presenter presenter_;
     sdl::Joystick joystick_;
@@ -89,28 +91,12 @@ bool SdlBackend::createWindow(const WindowOptions& options)
         std::cerr << "Lanternfall: no video: " << SDL_GetError() << '\n';
         return false;
     }
-    const char* title = options.title ? options.title : "";
-    SDL_Rect bounds = {0, 0, 0, 0};
-    if (options.fullScreen && SDL_GetDisplayBounds(0, &bounds) == 0) {
-        // Full-screen-desktop needs a window manager to honour it; a borderless
-        // window over the whole desktop covers it without one. The display
-        // mode is never changed.
-        window_ = SDL_CreateWindow(title, bounds.x, bounds.y, bounds.w, bounds.h, SDL_WINDOW_BORDERLESS);
-        if (window_) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
-    } else {
-        window_ = SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, options.width,
-                                   options.height, options.fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    }
-    if (!window_) {
-        std::cerr << "Lanternfall: cannot create the window: " << SDL_GetError() << '\n';
+    if (!window_.create(options)) return false;
+    if (!presenter_.create(window_.handle())) {
+        window_.destroy();
         return false;
     }
-    if (options.fullScreen) SDL_ShowCursor(SDL_DISABLE);
-    if (!presenter_.create(window_)) {
-        SDL_DestroyWindow(window_);
-        window_ = nullptr;
-        return false;
-    }
+    window_.show();
     return true;
 }
 
@@ -137,6 +123,11 @@ bool SdlBackend::translate(const SDL_Event& in, Event& out)
         default: return false;
         }
     case SDL_KEYDOWN: {
+        // The window's own keys are the desktop's business, never the game's.
+        if (sdl::isFullScreenToggle(in.key)) {
+            window_.setFullScreen(!window_.fullScreen());
+            return false;
+        }
         // Auto-repeat arrives as further key-downs, as the window system sends them.
         const Key key = sdl::keyFromEvent(in.key.keysym);
         if (key == Key::Count) return false;
@@ -146,7 +137,8 @@ bool SdlBackend::translate(const SDL_Event& in, Event& out)
     case SDL_JOYDEVICEADDED:
     case SDL_JOYDEVICEREMOVED:
         joystick_.handleEvent(in, windowActive_);
-        return false;
+        out = {EventType::DevicesChanged};
+        return true;
     case SDL_RENDER_DEVICE_RESET:
         presenter_.dropTextures();
         return false;
@@ -172,7 +164,7 @@ void SdlBackend::messageBox(std::string_view text)
     // X11 one behind its back.
     const char* driver = SDL_GetHint(SDL_HINT_VIDEODRIVER);
     if (driver && std::strcmp(driver, "dummy") == 0) return;
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "確認", message.c_str(), window_);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "確認", message.c_str(), window_.handle());
 }
 
 void SdlBackend::waitUntil(uint32_t ms)

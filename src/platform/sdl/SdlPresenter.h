@@ -1,21 +1,19 @@
-// Putting the game's 640 x 480 frames on the screen: as they are in a window,
-// or scaled to a full-screen desktop with the aspect ratio kept.
+// Putting the game's 640 x 480 frames on the screen, letterboxed into
+// whatever size the window has, waiting for the vertical blank where the
+// renderer can.
 #pragma once
 
 #include <SDL.h>
 
 #include <cstdint>
 
+#include "platform/FrameScaler.h"
+
 namespace platform::sdl {
 
-// Where a frame goes on an output: the largest integer multiple that fits
-// (0 when even 1x does not) and the centred rectangle of the largest size
+// Where a frame goes on an output: the centred rectangle of the largest size
 // that keeps the aspect ratio; the rest is black bars.
-struct Letterbox {
-    int integerScale = 0;
-    SDL_Rect dest = {0, 0, 0, 0};
-};
-Letterbox computeLetterbox(int outputWidth, int outputHeight, int frameWidth, int frameHeight);
+SDL_Rect computeLetterbox(int outputWidth, int outputHeight, int frameWidth, int frameHeight);
 
 class Presenter {
 public:
@@ -29,14 +27,14 @@ public:
     void dropTextures();
 
 private:
-    bool ensureTextures(int width, int height, int sharpScale);
+    bool ensureTexture(int width, int height);
+    void fillBars(int outputWidth, int outputHeight, const SDL_Rect& dest);
 
     SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* frame_ = nullptr;  // the frame as presented
-    SDL_Texture* sharp_ = nullptr;  // the frame at its integer multiple
-    int frameWidth_ = 0;
-    int frameHeight_ = 0;
-    int sharpScale_ = 0;
+    SDL_Texture* texture_ = nullptr;  // the frame at the size it is shown at
+    int textureWidth_ = 0;
+    int textureHeight_ = 0;
+    FrameScaler scaler_;
 };
 
 }  // namespace platform::sdl
