@@ -12,6 +12,8 @@
 #include "app/RunnerOptions.h"
 #include "app/StateSnapshot.h"
 #include "graphics/Direct3D.h"
+#include "pilot/Pilot.h"
+#include "pilot/PilotRun.h"
 #include "platform/HeadlessBackend.h"
 
 namespace {
@@ -59,6 +61,11 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    bool piloted = options.pilot != RunnerOptions::Pilot::None;
+    if (piloted)
+        pilot::startPilot({options.pilot == RunnerOptions::Pilot::Story, options.character,
+                           options.subWeapon});
+
     // The hook runs as each frame is presented, and what it logs carries that
     // frame's number: a scene change is logged with the first frame presented
     // in the new scene.
@@ -79,6 +86,9 @@ int main(int argc, char** argv)
             std::printf("frame %d state %016" PRIx64 " image %016" PRIx64 "\n", frame, stateHash(),
                         fnv1a(pixels.data(), pixels.size() * sizeof(uint32_t)));
         }
+        // The pilot decides the keys for the next frame from this one.
+        if (piloted)
+            pilot::pilotOnFrame(backend, frame);
     });
     backend.quitAfterFrames(options.frames);
 
@@ -87,5 +97,7 @@ int main(int argc, char** argv)
     g_windowedBuild = true;
     int result = runLanternfall(options.stage > 0 ? startInStage : nullptr);
     platform::setBackend(nullptr);
-    return result == 1 ? 0 : 1;
+    if (result != 1)
+        return 1;
+    return piloted ? pilot::finishPilot(backend) : 0;
 }
