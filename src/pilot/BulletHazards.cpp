@@ -104,6 +104,17 @@ void pauseAndDash(const GameObject& b, const Track& t, Hazard& h)
     h.drift = 0.3f;
 }
 
+// A layer that flies left dropping a dart every frame just below its own
+// box: the darts it has yet to drop are part of it.
+void scatterLayer(const GameObject& b, const Track& t, Hazard& h)
+{
+    for (int k = 1; k <= kHorizon; ++k) {
+        float x = t.x - b.speed() * k;
+        h.at[k] = {x - 4, t.y + b.hitTop() - 4, x + 36, t.y + 44};
+    }
+    h.drift = 0.2f;
+}
+
 // A column that warns for 25 frames before it hurts.
 void verticalBeam(const GameObject& b, const Track& t, Hazard& h)
 {
@@ -207,6 +218,9 @@ void gatherBulletHazards(const TrackSet& bullets, HazardField& field)
         case 16:
             horizontalBeam(b, t, h);
             break;
+        case 38:
+            scatterLayer(b, t, h);
+            break;
         case 20:
             straight(b, t, h);
             starBurstRing(b, t, field);
@@ -229,6 +243,11 @@ void gatherBulletHazards(const TrackSet& bullets, HazardField& field)
             continue;
         case 2: case 14: case 24: case 39:
             extrapolate(b, t, h, 0.1f);
+            break;
+        case 32: case 33:
+            // Map-anchored: straight out from the turret, turning a degree
+            // every five frames, carried along by the scroll.
+            extrapolate(b, t, h, t.age > 2 ? 0.08f : 1.0f);
             break;
         default:
             extrapolate(b, t, h, t.age > 2 ? 0.4f : 1.0f);

@@ -105,7 +105,9 @@ Weapons chooseWeapons(const Target& target, const SteeringResult& steering, cons
                       float craftX, float craftY, const Weapons& held)
 {
     Weapons w;
-    bool canSpecial = g_specialInUse == 0 && g_gauge >= kSpecialCost;
+    // The special clears the bullets but freezes the craft while the tiles
+    // still hurt: no use against a wall.
+    bool canSpecial = g_specialInUse == 0 && g_gauge >= kSpecialCost && steering.tileDamage == 0;
     if (canSpecial && (steering.soonDamage >= 1000 || steering.danger >= 2500) && !held.special) {
         w.special = true;
         return w;

@@ -69,6 +69,9 @@ void bulletFirstVelocity(const GameObject& bullet, Track& track)
         track.vx = bullet.vx() * bullet.speed();
         track.vy = bullet.vy() * bullet.speed();
         break;
+    case 34: case 38:
+        track.vx = -bullet.speed();
+        break;
     default:
         break;
     }

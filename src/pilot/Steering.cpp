@@ -66,6 +66,24 @@ bool rowTouches(const DiscRow& row, int k, float cx, float cy)
     return false;
 }
 
+// Tiles that the scroll will bring onto a craft that stays where it is, over
+// the frames after the horizon: the craft should leave their way early,
+// before walls and the screen's edge close in on it.
+float tilePressure(const HazardField& field, float x, float y)
+{
+    if (!field.tilesHurt || (field.viewVx == 0 && field.viewVy == 0))
+        return 0;
+    float cost = 0;
+    float weight = 160;
+    Box craft = grown(craftBox(x, y), 2);
+    for (int ahead = kHorizon + 8; ahead <= kHorizon + 64; ahead += 8) {
+        if (boxOnTiles(craft, field.viewX + field.viewVx * ahead, field.viewY + field.viewVy * ahead))
+            cost += weight;
+        weight *= 0.85f;
+    }
+    return cost;
+}
+
 float placeCost(const Aim& aim, float x, float y)
 {
     float cost = 0;
@@ -117,6 +135,7 @@ SteeringResult steer(const HazardField& field, float craftX, float craftY, const
         std::fill(hit.begin(), hit.end(), 0);
         float danger = 0;
         float soon = 0;
+        float tiles = 0;
         float closeness = 0;
         std::vector<TurningMissile> missiles = field.missiles;
         for (int k = 1; k <= kHorizon; ++k) {
@@ -153,15 +172,14 @@ SteeringResult steer(const HazardField& field, float craftX, float craftY, const
                 float vx = field.viewX + field.viewVx * (k + 1);
                 float vy = field.viewY + field.viewVy * (k + 1);
                 if (boxOnTiles(craft, vx, vy)) {
-                    danger += w * kTileDamage;
-                    if (k <= kSoonFrames)
-                        soon += kTileDamage;
+                    tiles += w * kTileDamage;
                 } else if (k <= 10 && boxOnTiles(grown(craft, 5), vx, vy)) {
                     closeness += w * 20;
                 }
             }
         }
-        float cost = danger + closeness + placeCost(aim, p.x[kHorizon], p.y[kHorizon]) * 0.6f +
+        float cost = danger + tiles + closeness + tilePressure(field, p.x[kHorizon], p.y[kHorizon]) +
+                     placeCost(aim, p.x[kHorizon], p.y[kHorizon]) * 0.6f +
                      placeCost(aim, p.x[4], p.y[4]) * 0.4f;
         if (m.dx == previous.dx && m.dy == previous.dy && m.focus == previous.focus)
             cost -= 3;
@@ -170,6 +188,7 @@ SteeringResult steer(const HazardField& field, float craftX, float craftY, const
             best.move = m;
             best.danger = danger;
             best.soonDamage = soon;
+            best.tileDamage = tiles;
         }
     }
     return best;

@@ -26,8 +26,11 @@ struct Aim {
 
 struct SteeringResult {
     Move move;
-    float danger = 0;  // predicted damage of the chosen move, weighted by nearness
-    float soonDamage = 0;  // damage it cannot avoid within a few frames
+    // Predicted damage of the chosen move from bullets and enemies, weighted
+    // by nearness, and the part of it that comes within a few frames.
+    float danger = 0;
+    float soonDamage = 0;
+    float tileDamage = 0;  // predicted damage from solid tiles
 };
 
 SteeringResult steer(const HazardField& field, float craftX, float craftY, const Aim& aim,
