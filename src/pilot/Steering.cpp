@@ -66,18 +66,23 @@ bool rowTouches(const DiscRow& row, int k, float cx, float cy)
     return false;
 }
 
-// Tiles that the scroll will bring onto a craft that stays where it is, over
-// the frames after the horizon: the craft should leave their way early,
-// before walls and the screen's edge close in on it.
+// Tiles that the scroll will bring onto a craft that stays where it is,
+// looked for up to 96 pixels beyond the horizon along the scroll: the craft
+// should leave their way early, before walls and the screen's edge close in.
 float tilePressure(const HazardField& field, float x, float y)
 {
-    if (!field.tilesHurt || (field.viewVx == 0 && field.viewVy == 0))
+    float speed = std::hypot(field.viewVx, field.viewVy);
+    if (!field.tilesHurt || speed == 0)
         return 0;
-    float cost = 0;
-    float weight = 160;
+    float ux = field.viewVx / speed;
+    float uy = field.viewVy / speed;
+    float baseX = field.viewX + field.viewVx * (kHorizon + 1);
+    float baseY = field.viewY + field.viewVy * (kHorizon + 1);
     Box craft = grown(craftBox(x, y), 2);
-    for (int ahead = kHorizon + 8; ahead <= kHorizon + 64; ahead += 8) {
-        if (boxOnTiles(craft, field.viewX + field.viewVx * ahead, field.viewY + field.viewVy * ahead))
+    float cost = 0;
+    float weight = 200;
+    for (int ahead = 12; ahead <= 96; ahead += 12) {
+        if (boxOnTiles(craft, baseX + ux * ahead, baseY + uy * ahead))
             cost += weight;
         weight *= 0.85f;
     }
