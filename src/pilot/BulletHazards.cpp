@@ -20,17 +20,6 @@ Box hitBoxAt(const GameObject& b, float x, float y)
     return {x + b.hitLeft(), y + b.hitTop(), x + b.hitRight(), y + b.hitBottom()};
 }
 
-void finish(Hazard& h)
-{
-    h.reach = h.at[1];
-    for (int k = 2; k <= kHorizon; ++k) {
-        h.reach.left = std::min(h.reach.left, h.at[k].left);
-        h.reach.top = std::min(h.reach.top, h.at[k].top);
-        h.reach.right = std::max(h.reach.right, h.at[k].right);
-        h.reach.bottom = std::max(h.reach.bottom, h.at[k].bottom);
-    }
-}
-
 Hazard bulletHazard(const GameObject& b)
 {
     Hazard h;
@@ -170,7 +159,7 @@ void starBurstRing(const GameObject& b, const Track& t, HazardField& field)
             float y = cy + dy * distance;
             child.at[k] = {x + 16, y + 16, x + 48, y + 48};
         }
-        finish(child);
+        fillReach(child);
         field.hazards.push_back(child);
     }
 }
@@ -253,7 +242,7 @@ void gatherBulletHazards(const TrackSet& bullets, HazardField& field)
             extrapolate(b, t, h, t.age > 2 ? 0.4f : 1.0f);
             break;
         }
-        finish(h);
+        fillReach(h);
         field.hazards.push_back(h);
     }
 }

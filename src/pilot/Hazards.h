@@ -3,6 +3,7 @@
 // motion, the map's characters and tiles from the map and its scroll.
 #pragma once
 
+#include <algorithm>
 #include <vector>
 
 #include "pilot/Geometry.h"
@@ -20,6 +21,18 @@ struct Hazard {
     bool once = false;  // it is gone after its first contact
     bool known = true;  // false for what is predicted to appear (bursts)
 };
+
+// Sets reach from at[1..kHorizon].
+inline void fillReach(Hazard& h)
+{
+    h.reach = h.at[1];
+    for (int k = 2; k <= kHorizon; ++k) {
+        h.reach.left = std::min(h.reach.left, h.at[k].left);
+        h.reach.top = std::min(h.reach.top, h.at[k].top);
+        h.reach.right = std::max(h.reach.right, h.at[k].right);
+        h.reach.bottom = std::max(h.reach.bottom, h.at[k].bottom);
+    }
+}
 
 // A row of points that hurts the craft when the centre of its sprite comes
 // within radius of one of them (lasers and the sweeping arms).

@@ -12,17 +12,6 @@ namespace pilot {
 
 namespace {
 
-void finish(Hazard& h)
-{
-    h.reach = h.at[1];
-    for (int k = 2; k <= kHorizon; ++k) {
-        h.reach.left = std::min(h.reach.left, h.at[k].left);
-        h.reach.top = std::min(h.reach.top, h.at[k].top);
-        h.reach.right = std::max(h.reach.right, h.at[k].right);
-        h.reach.bottom = std::max(h.reach.bottom, h.at[k].bottom);
-    }
-}
-
 // Map characters that the craft can touch safely: one hit point, so the
 // contact destroys them before they can hurt.
 bool harmlessToTouch(const MapChar& c) { return c.hp <= 1 || c.power <= 1; }
@@ -57,7 +46,7 @@ void gatherEnemyHazards(const TrackSet& enemies, HazardField& field)
             float y = t.y + t.vy * k;
             h.at[k] = {x + e.hitLeft(), y + e.hitTop(), x + e.hitRight(), y + e.hitBottom()};
         }
-        finish(h);
+        fillReach(h);
         field.hazards.push_back(h);
     }
 }
@@ -99,7 +88,7 @@ void gatherMapHazards(HazardField& field)
         }
         // Crawlers creep a pixel a frame along their walls.
         h.drift = c.type == 2 ? 1.0f : 0.0f;
-        finish(h);
+        fillReach(h);
         field.hazards.push_back(h);
     }
 }

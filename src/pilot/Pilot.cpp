@@ -28,6 +28,10 @@ using platform::Key;
 constexpr int kStageClearEffect = 1000;
 constexpr int kBankingStep = 280;
 constexpr int kLastStage = 5;
+// Shot A is charged only with this much gauge (the special's 700 and the
+// charged shot's 100 to spare), and let go once held this long.
+constexpr float kChargeGauge = 800;
+constexpr int kFullCharge = 90;
 // A stage that costs this many continues is beyond the pilot.
 constexpr int kContinueLimit = 30;
 
@@ -37,6 +41,7 @@ struct PilotState {
     std::string gaveUp;
     bool pressedLastFrame = false;  // menus move once per press: release in between
     bool fireDown = false;
+    int chargeHeld = 0;             // frames shot A has been held to charge
     bool reversed = false;          // the craft moves against the arrow keys
     Move lastMove;
     int lastKeyDx = 0;
@@ -154,6 +159,7 @@ void fly(Keys& keys)
     if (!controlled) {
         g_pilot.lastKeyDx = 0;
         g_pilot.lastKeyDy = 0;
+        g_pilot.chargeHeld = 0;
         return;
     }
 
@@ -180,11 +186,20 @@ void fly(Keys& keys)
     g_pilot.lastKeyDy = ky;
     if (steering.move.focus)
         press(keys, Key::Shift);
-    // Tap fire: each press of a shot button is one shot.
+    // Tap fire: each press of a shot button is one shot. With gauge to
+    // spare beyond the special's, shot A is held instead until fully charged
+    // and let go: ten pellets that home on an enemy.
     g_pilot.fireDown = !g_pilot.fireDown;
-    if (g_pilot.fireDown) {
-        press(keys, Key::Z);
+    if (g_pilot.fireDown)
         press(keys, Key::X);
+    bool charging = g_pilot.chargeHeld > 0 || (g_gauge >= kChargeGauge && target.has);
+    if (charging && g_pilot.chargeHeld <= kFullCharge) {
+        press(keys, Key::Z);
+        g_pilot.chargeHeld += 1;
+    } else {
+        g_pilot.chargeHeld = 0;
+        if (g_pilot.fireDown)
+            press(keys, Key::Z);
     }
     if (g_pilot.weapons.subWeapon)
         press(keys, Key::Ctrl);
