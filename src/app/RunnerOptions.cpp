@@ -8,7 +8,8 @@
 const char* const kRunnerUsage =
     "usage: lanternfall-headless [--data DIR] [--frames N] [--seed N] [--input FILE]\n"
     "       [--screenshot FRAME:PATH]... [--log PATH] [--dump FRAME:PATH]... [--hash-every N]\n"
-    "       [--stage N --character C --sub-weapon S] [--record FILE] [--replay FILE]\n";
+    "       [--stage N --character C --sub-weapon S] [--record FILE] [--replay FILE]\n"
+    "       [--pilot story|free [--character C] [--sub-weapon S]]\n";
 
 namespace {
 
@@ -72,6 +73,9 @@ bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& option
         } else if (name == "--hash-every") {
             ok = parseInt(value, 1, 100000000, number);
             options.hashEvery = static_cast<int>(number);
+        } else if (name == "--pilot") {
+            ok = value == "story" || value == "free";
+            options.pilot = value == "story" ? RunnerOptions::Pilot::Story : RunnerOptions::Pilot::Free;
         } else if (name == "--stage") {
             ok = parseInt(value, 1, 5, number);
             options.stage = static_cast<int>(number);
@@ -92,16 +96,21 @@ bool parseRunnerOptions(int argc, const char* const* argv, RunnerOptions& option
             return false;
         }
     }
-    // A loadout only means something for a run that starts in a stage; one
-    // given without it would be dropped without a word.
-    if (loadoutGiven && options.stage < 0) {
-        *error = "--character and --sub-weapon need --stage";
+    // A loadout only means something for a run that starts in a stage or that
+    // the pilot plays; one given without either would be dropped without a word.
+    if (loadoutGiven && options.stage < 0 && options.pilot == RunnerOptions::Pilot::None) {
+        *error = "--character and --sub-weapon need --stage or --pilot";
         return false;
     }
-    // A replay carries its own input, seed and start.
-    if (!options.replayPath.empty() &&
-        (!options.inputScript.empty() || options.seedGiven || options.stage > 0 || !options.recordPath.empty())) {
-        *error = "--replay takes no --input, --seed, --stage or --record";
+    // A game started straight in a stage has no story to tell.
+    if (options.pilot == RunnerOptions::Pilot::Story && options.stage > 0) {
+        *error = "--pilot story starts at the title, not with --stage";
+        return false;
+    }
+    // A replay carries its own input, seed and start, the pilot's keys included.
+    if (!options.replayPath.empty() && (!options.inputScript.empty() || options.seedGiven || options.stage > 0 ||
+                                        !options.recordPath.empty() || options.pilot != RunnerOptions::Pilot::None)) {
+        *error = "--replay takes no --input, --seed, --stage, --record or --pilot";
         return false;
     }
     return true;

@@ -19,7 +19,11 @@ struct RunnerOptions {
     std::vector<std::pair<int, std::string>> screenshots;  // frame, PNG path
     std::vector<std::pair<int, std::string>> dumps;        // frame, JSON path
     int hashEvery = 0;
-    // Start straight in a stage with a loadout (-1: start at the title).
+    // The pilot plays the game from the title (none: the script alone drives it).
+    enum class Pilot { None, Story, Free };
+    Pilot pilot = Pilot::None;
+    // Start straight in a stage with a loadout (-1: start at the title). The
+    // pilot takes the loadout too, and chooses it on the selection screen.
     int stage = -1;
     int character = 0;
     int subWeapon = 0;

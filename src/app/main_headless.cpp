@@ -12,6 +12,8 @@
 #include "app/RunnerOptions.h"
 #include "app/StateSnapshot.h"
 #include "graphics/Direct3D.h"
+#include "pilot/Pilot.h"
+#include "pilot/PilotRun.h"
 #include "platform/HeadlessBackend.h"
 #include "replay/RunnerReplay.h"
 
@@ -69,6 +71,11 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    bool piloted = options.pilot != RunnerOptions::Pilot::None;
+    if (piloted)
+        pilot::startPilot({options.pilot == RunnerOptions::Pilot::Story, options.character,
+                           options.subWeapon});
+
     // The hook runs as each frame is presented, and what it logs carries that
     // frame's number: a scene change is logged with the first frame presented
     // in the new scene.
@@ -90,6 +97,9 @@ int main(int argc, char** argv)
                         fnv1a(pixels.data(), pixels.size() * sizeof(uint32_t)));
         }
         replay.afterFrame(frame);
+        // The pilot decides the keys for the next frame from this one.
+        if (piloted)
+            pilot::pilotOnFrame(backend, frame);
     });
     backend.quitAfterFrames(options.frames);
 
@@ -99,6 +109,9 @@ int main(int argc, char** argv)
     int result = runLanternfall(options.stage > 0 ? startInStage : nullptr);
     platform::setBackend(nullptr);
     const bool replayed = replay.finish(backend, options);
-    if (result != 1) return 1;
-    return replayed ? 0 : 3;
+    if (result != 1)
+        return 1;
+    if (!replayed)
+        return 3;
+    return piloted ? pilot::finishPilot(backend) : 0;
 }

@@ -79,6 +79,13 @@ void collideEnemiesWithShots(GameObject** enemies, GameObject** shots)
         return;
     GameObject* enemy = *enemies;
     while (enemy) {
+        // An enemy already destroyed by another path (a core finished off
+        // through its arm) waits in the list for its removal; shooting it
+        // again would destroy it, and clear the stage, a second time.
+        if (!enemy->alive()) {
+            enemy = enemy->next;
+            continue;
+        }
         bool usedUp = false;
         GameObject* shot = *shots;
         while (shot && !usedUp) {

@@ -21,7 +21,7 @@ TEST(RunnerOptions, ReadsEveryOption)
     ASSERT_TRUE(parse({"--data", "game", "--frames", "120", "--seed", "7", "--input", "in.txt",
                        "--screenshot", "10:a.png", "--screenshot", "20:b.png", "--log", "run.jsonl",
                        "--dump", "30:s.json", "--hash-every", "60", "--stage", "3", "--character",
-                       "1", "--sub-weapon", "2"},
+                       "1", "--sub-weapon", "2", "--pilot", "free"},
                       options, error))
         << error;
     EXPECT_EQ(options.dataDir, "game");
@@ -35,6 +35,12 @@ TEST(RunnerOptions, ReadsEveryOption)
     EXPECT_EQ(options.stage, 3);
     EXPECT_EQ(options.character, 1);
     EXPECT_EQ(options.subWeapon, 2);
+    EXPECT_EQ(options.pilot, RunnerOptions::Pilot::Free);
+
+    RunnerOptions piloted;
+    ASSERT_TRUE(parse({"--pilot", "story", "--character", "1"}, piloted, error)) << error;
+    EXPECT_EQ(piloted.pilot, RunnerOptions::Pilot::Story);
+    EXPECT_EQ(piloted.character, 1);
 }
 
 TEST(RunnerOptions, RefusesWhatItCannotUse)
@@ -54,6 +60,9 @@ TEST(RunnerOptions, RefusesWhatItCannotUse)
         {"--sub-weapon", "2", "--frames", "5"},
         {"--replay", "r.replay", "--seed", "3"},  // a replay carries its own input, seed and start
         {"--input", "in.txt", "--replay", "r.replay"},
+        {"--pilot", "free", "--replay", "r.replay"},
+        {"--pilot", "fly"},
+        {"--pilot", "story", "--stage", "2"},  // the story starts at the title
     };
     for (const auto& args : bad) {
         RunnerOptions options;

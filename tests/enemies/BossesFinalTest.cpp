@@ -7,6 +7,7 @@
 
 #include "EnemyFixture.h"
 #include "app/PlayFlags.h"
+#include "collision/Collision.h"
 #include "data/Progress.h"
 #include "enemies/BossesFinal.h"
 #include "enemies/SweepOrigin.h"
@@ -266,6 +267,15 @@ TEST_F(FinalBossTest, ArmsPassTheirDamageOnAndTheCoreDiesOnlyBelowZero)
     EXPECT_TRUE(g_stageClearing);
     EXPECT_EQ(g_score, 0) << "a core killed through its arms gives no score";
     EXPECT_NE(g_itemList, nullptr) << "but it does scatter its items";
+
+    // A shot still on the destroyed core in the next frame's collision pass
+    // neither scores it nor starts a second stage clear.
+    spawnInto(&g_shotList, &g_lastShot, 2, 0, core.boxLeft(), core.boxTop())->init(16, 16, 0, 0, 16, 16, 0, 1, 10, 0, 0, 255, 0, 0);
+    g_stageClearing = false;
+    collideEnemiesWithShots(&g_enemyList, &g_shotList);
+    EXPECT_FALSE(g_stageClearing);
+    EXPECT_EQ(g_score, 0);
+    emptyList(&g_shotList);
 
     // The core is drawn once more and removed in the next pass; the arms,
     // updated after it, find it gone and go in the same pass.

@@ -1,0 +1,181 @@
+// Whole games played by the pilot through the headless runner, from the title
+// to the ending, one per character, each in a scratch copy of the game folder
+// (the runner saves the player's files into the folder it plays in). The
+// sanitizer build, much slower, plays the first stage of one of them.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct StageClear {
+    int stage, frame, damage, continues, score;
+};
+
+class PilotGame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(std::filesystem::exists(program)) << program;
+        char pattern[] = "/tmp/lnf-pilot-XXXXXX";
+        folder = mkdtemp(pattern);
+        std::filesystem::copy(LNF_GAME_DIR, folder / "game", std::filesystem::copy_options::recursive);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    // Plays with the pilot; the exit status. The pilot's lines land in
+    // clears, ending and gaveUp; the log and the dump stay in the folder.
+    // Replays go here: add --record to the arguments, then play the file back
+    // with --replay and expect the same pilot lines and hashes.
+    int play(bool story, int character, int subWeapon, int frames)
+    {
+        const std::string command = program.string() + " --data " + (folder / "game").string() +
+                                    " --pilot " + (story ? "story" : "free") + " --character " +
+                                    std::to_string(character) + " --sub-weapon " +
+                                    std::to_string(subWeapon) + " --frames " +
+                                    std::to_string(frames) + " --log " + log().string() +
+                                    " --dump 300:" + dump().string() + " 2>/dev/null";
+        FILE* pipe = popen(command.c_str(), "r");
+        if (!pipe)
+            return -1;
+        char line[512];
+        while (std::fgets(line, sizeof line, pipe)) {
+            StageClear c{};
+            int frame = 0;
+            if (std::sscanf(line, "pilot: stage %d cleared at frame %d, damage %d, continues %d, score %d",
+                            &c.stage, &c.frame, &c.damage, &c.continues, &c.score) == 5)
+                clears.push_back(c);
+            else if (std::sscanf(line, "pilot: ending at frame %d", &frame) == 1)
+                ending = frame;
+            else if (std::string(line).rfind("pilot: gave up", 0) == 0)
+                gaveUp = line;
+        }
+        int status = pclose(pipe);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::filesystem::path log() const { return folder / "run.jsonl"; }
+    std::filesystem::path dump() const { return folder / "start.json"; }
+
+    // The frames of the log lines that contain needle.
+    std::vector<int> framesOf(const std::string& needle) const
+    {
+        std::vector<int> frames;
+        std::ifstream file(log());
+        for (std::string line; std::getline(file, line);)
+            if (line.find(needle) != std::string::npos)
+                frames.push_back(std::atoi(line.c_str() + line.find(':') + 1));
+        return frames;
+    }
+    static int countBetween(const std::vector<int>& frames, int after, int upTo)
+    {
+        int n = 0;
+        for (int f : frames)
+            n += f > after && f <= upTo;
+        return n;
+    }
+
+    std::string startState() const
+    {
+        std::ifstream file(dump());
+        std::string text;
+        std::getline(file, text);
+        return text;
+    }
+
+    std::vector<int> unlockFlags() const
+    {
+        std::ifstream file(folder / "game" / "lnfpac" / "wfdn.pac", std::ios::binary);
+        std::vector<int> flags;
+        for (int i = 0; i < 8; ++i) {
+            unsigned char b[4] = {};
+            file.read(reinterpret_cast<char*>(b), 4);
+            flags.push_back(b[0] | b[1] << 8 | b[2] << 16 | b[3] << 24);
+        }
+        return flags;
+    }
+
+    // The story from the title to the ending with one loadout.
+    void playsTheWholeStory(int character, int subWeapon)
+    {
+        EXPECT_EQ(play(true, character, subWeapon, 120000), 0) << gaveUp;
+        const std::string start = startState();
+        EXPECT_NE(start.find("\"scene\":0,\"stageIndex\":0"), std::string::npos) << start;
+        // Each character has its own four sub-weapon types.
+        EXPECT_NE(start.find("\"character\":" + std::to_string(character) + ",\"subWeapon\":" +
+                             std::to_string(4 * character + subWeapon)),
+                  std::string::npos)
+            << "the pilot chose the loadout on the selection screen: " << start;
+        EXPECT_NE(start.find("\"storyMode\":1"), std::string::npos);
+
+        // The stages clear in order; each boss arrives (its music) and dies
+        // (the stage-clear sound) on the frame the pilot reports.
+        ASSERT_EQ(clears.size(), 5u);
+        const std::vector<int> bossMusic = framesOf("\"type\":\"music\",\"n\":4,");
+        const std::vector<int> finalMusic = framesOf("\"type\":\"music\",\"n\":3,");
+        const std::vector<int> cleared = framesOf("\"type\":\"sound\",\"n\":11,");
+        ASSERT_EQ(cleared.size(), 5u);
+        int previous = 0;
+        int banked = 0;
+        for (int i = 0; i < 5; ++i) {
+            const StageClear& c = clears[i];
+            EXPECT_EQ(c.stage, i + 1);
+            EXPECT_EQ(c.frame, cleared[i]) << "stage " << c.stage;
+            EXPECT_GE(countBetween(i < 4 ? bossMusic : finalMusic, previous, c.frame), 1)
+                << "stage " << c.stage << "'s boss arrives";
+            // The clear banks the stage's score and its bonus for the
+            // craft's remaining hit points.
+            EXPECT_GT(c.score, banked) << "stage " << c.stage;
+            banked = c.score;
+            previous = c.frame;
+        }
+
+        // The ending conversation is typed after the last clear, and the
+        // game is back at the title when the pilot says so.
+        ASSERT_GT(ending, clears.back().frame);
+        EXPECT_GT(countBetween(framesOf("\"type\":\"text\""), clears.back().frame, ending), 20);
+        EXPECT_EQ(countBetween(framesOf("\"type\":\"scene\",\"scene\":1}"), ending - 1, ending), 1);
+
+        // Every boss's picture is unlocked and saved.
+        const std::vector<int> flags = unlockFlags();
+        for (int i = 2; i < 8; ++i)
+            EXPECT_EQ(flags[i], 1) << "gallery picture " << i;
+    }
+
+    std::filesystem::path program =
+        std::filesystem::path(LNF_GAME_DIR) / ".." / "src" / "lanternfall-headless";
+    std::filesystem::path folder;
+    std::vector<StageClear> clears;
+    int ending = -1;
+    std::string gaveUp;
+};
+
+#ifndef LNF_SANITIZED
+
+TEST_F(PilotGame, PlaysTheWholeStoryWithTheFirstCharacterAndTheSword) { playsTheWholeStory(0, 1); }
+
+TEST_F(PilotGame, PlaysTheWholeStoryWithTheSecondCharacterAndTheRain) { playsTheWholeStory(1, 2); }
+
+#else
+
+// The first stage of the first whole game and its clear screen, then the
+// run is cut short.
+TEST_F(PilotGame, ClearsTheFirstStage)
+{
+    EXPECT_EQ(play(true, 0, 1, 10600), 1);
+    ASSERT_EQ(clears.size(), 1u) << gaveUp;
+    EXPECT_EQ(clears[0].stage, 1);
+    EXPECT_EQ(clears[0].frame, framesOf("\"type\":\"sound\",\"n\":11,").at(0));
+    EXPECT_NE(gaveUp.find("in stage 2"), std::string::npos) << gaveUp;
+}
+
+#endif
+
+}  // namespace
