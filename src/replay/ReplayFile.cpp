@@ -1,6 +1,7 @@
 // Reading and writing replay files.
 #include "replay/ReplayFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cinttypes>
 #include <cstdio>
@@ -60,12 +61,12 @@ public:
         const size_t start = text.find_first_not_of(" \t\r");
         if (start != std::string_view::npos && text[start] == '#')
             return headerLine(wordsOf(text.substr(start + 1)), number);
-        std::optional<platform::ScriptEvent> event;
+        std::vector<platform::ScriptEvent> events;
         std::string problem;
-        if (!platform::parseScriptLine(text, event, problem)) return problem;
-        if (!event) return {};
-        if (auto e = inOrder(event->frame); !e.empty()) return e;
-        replay_.events.push_back(*event);
+        if (!platform::parseScriptLine(text, events, problem)) return problem;
+        if (events.empty()) return {};
+        if (auto e = inOrder(events.front().frame); !e.empty()) return e;
+        replay_.events.insert(replay_.events.end(), events.begin(), events.end());
         return {};
     }
 
@@ -73,6 +74,9 @@ public:
     {
         if (!seedSeen_) return "the header has no seed line";
         if (!dataSeen_) return "the header has no data line";
+        // A key pulse line stands for presses that run on past the lines after it.
+        std::stable_sort(replay_.events.begin(), replay_.events.end(),
+                         [](const platform::ScriptEvent& a, const platform::ScriptEvent& b) { return a.frame < b.frame; });
         if (!endSeen_) {
             replay_.frames = 0;
             if (!replay_.events.empty()) replay_.frames = replay_.events.back().frame + 1;

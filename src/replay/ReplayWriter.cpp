@@ -5,6 +5,8 @@
 #include <cstring>
 #include <iostream>
 
+#include "replay/KeyPulses.h"
+
 namespace {
 
 // A long stretch without a stage start (the title left open) is written out
@@ -31,8 +33,8 @@ void ReplayWriter::write(std::string_view text)
 void ReplayWriter::flush()
 {
     if (!file_ || pending_.empty()) return;
-    const bool written = std::fwrite(pending_.data(), 1, pending_.size(), file_) == pending_.size() &&
-                         std::fflush(file_) == 0;
+    const std::string lines = compactKeyPulses(pending_);
+    const bool written = std::fwrite(lines.data(), 1, lines.size(), file_) == lines.size() && std::fflush(file_) == 0;
     pending_.clear();
     if (!written) {
         // One line, then the game plays on unrecorded.

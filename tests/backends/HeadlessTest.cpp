@@ -195,11 +195,11 @@ TEST(HeadlessScript, EveryEventIsWrittenAsTheLineThatReadsBackToIt)
                                  "6 joy button 7 down", "6 joy button 0 up", "8 focus lost", "9 focus gained",
                                  "1073741824 close"};
     for (const char* line : lines) {
-        std::optional<ScriptEvent> event;
+        std::vector<ScriptEvent> events;
         std::string problem;
-        ASSERT_TRUE(parseScriptLine(line, event, problem)) << line << ": " << problem;
-        ASSERT_TRUE(event) << line;
-        EXPECT_EQ(formatScriptEvent(*event), line);
+        ASSERT_TRUE(parseScriptLine(line, events, problem)) << line << ": " << problem;
+        ASSERT_EQ(events.size(), 1u) << line;
+        EXPECT_EQ(formatScriptEvent(events[0]), line);
     }
 }
 

@@ -1,7 +1,12 @@
 // Whole games played by the pilot through the headless runner, from the title
 // to the ending, one per character, each in a scratch copy of the game folder
-// (the runner saves the player's files into the folder it plays in). The
-// sanitizer build, much slower, plays the first stage of one of them.
+// (the runner saves the player's files into the folder it plays in). Each run
+// is recorded; its replay must be the golden one kept in tests/golden/, and
+// that one must play back with every hash. The sanitizer build, much slower,
+// plays the first stage of one of them.
+//
+// A change that alters the game on purpose makes new golden replays:
+//   LNF_REGENERATE_GOLDEN=1 ctest --preset default -R PilotGame
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -30,10 +35,9 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
 
-    // Plays with the pilot; the exit status. The pilot's lines land in
-    // clears, ending and gaveUp; the log and the dump stay in the folder.
-    // Replays go here: add --record to the arguments, then play the file back
-    // with --replay and expect the same pilot lines and hashes.
+    // Plays with the pilot, recording the run; the exit status. The pilot's
+    // lines land in clears, ending and gaveUp; the log, the dump and the
+    // replay stay in the folder.
     int play(bool story, int character, int subWeapon, int frames)
     {
         const std::string command = program.string() + " --data " + (folder / "game").string() +
@@ -41,7 +45,8 @@ protected:
                                     std::to_string(character) + " --sub-weapon " +
                                     std::to_string(subWeapon) + " --frames " +
                                     std::to_string(frames) + " --log " + log().string() +
-                                    " --dump 300:" + dump().string() + " 2>/dev/null";
+                                    " --dump 300:" + dump().string() + " --record " + recording().string() +
+                                    " 2>/dev/null";
         FILE* pipe = popen(command.c_str(), "r");
         if (!pipe)
             return -1;
@@ -61,7 +66,58 @@ protected:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
+    // Plays a replay back in a fresh copy of the game folder; the exit
+    // status, 0 when every hash came out the same.
+    int playBack(const std::filesystem::path& replay) const
+    {
+        const std::filesystem::path game = folder / "playback";
+        std::filesystem::remove_all(game);
+        std::filesystem::copy(LNF_GAME_DIR, game, std::filesystem::copy_options::recursive);
+        const std::string command =
+            program.string() + " --data " + game.string() + " --replay " + replay.string() + " >/dev/null";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // Where the first difference between the run's replay and the golden one
+    // is; empty when they are the same but for the date they were made.
+    static std::string firstDifference(const std::filesystem::path& made, const std::filesystem::path& golden)
+    {
+        std::ifstream a(made), b(golden);
+        std::string lineA, lineB;
+        for (int number = 1;; ++number) {
+            const bool moreA = static_cast<bool>(std::getline(a, lineA));
+            const bool moreB = static_cast<bool>(std::getline(b, lineB));
+            if (!moreA && !moreB) return {};
+            if (moreA && moreB && (lineA == lineB || (lineA.rfind("# date ", 0) == 0 && lineB.rfind("# date ", 0) == 0)))
+                continue;
+            return "line " + std::to_string(number) + ": the run has \"" + (moreA ? lineA : "(end)") +
+                   "\", the golden replay \"" + (moreB ? lineB : "(end)") + "\"";
+        }
+    }
+
+    // The run reproduces bit for bit: its replay is the golden one, and the
+    // golden one plays back with every hash.
+    void matchesTheGoldenReplay(const std::string& name)
+    {
+        const std::filesystem::path golden = std::filesystem::path(LNF_GOLDEN_DIR) / name;
+        if (std::getenv("LNF_REGENERATE_GOLDEN")) {
+            std::filesystem::copy_file(recording(), golden, std::filesystem::copy_options::overwrite_existing);
+            return;
+        }
+        ASSERT_TRUE(std::filesystem::exists(golden)) << golden;
+        const std::string difference = firstDifference(recording(), golden);
+        EXPECT_EQ(difference, "") << "the game no longer plays as " << golden
+                                  << " recorded; if that is meant, make new golden replays with "
+                                     "LNF_REGENERATE_GOLDEN=1 ctest --preset default -R PilotGame";
+        EXPECT_EQ(playBack(golden), 0) << golden << " desynchronised";
+        if (!difference.empty()) {
+            EXPECT_EQ(playBack(recording()), 0) << "the run's own replay desynchronised";
+        }
+    }
+
     std::filesystem::path log() const { return folder / "run.jsonl"; }
+    std::filesystem::path recording() const { return folder / "run.replay"; }
     std::filesystem::path dump() const { return folder / "start.json"; }
 
     // The frames of the log lines that contain needle.
@@ -159,9 +215,17 @@ protected:
 
 #ifndef LNF_SANITIZED
 
-TEST_F(PilotGame, PlaysTheWholeStoryWithTheFirstCharacterAndTheSword) { playsTheWholeStory(0, 1); }
+TEST_F(PilotGame, PlaysTheWholeStoryWithTheFirstCharacterAndTheSword)
+{
+    playsTheWholeStory(0, 1);
+    matchesTheGoldenReplay("story-character0-sword.replay");
+}
 
-TEST_F(PilotGame, PlaysTheWholeStoryWithTheSecondCharacterAndTheRain) { playsTheWholeStory(1, 2); }
+TEST_F(PilotGame, PlaysTheWholeStoryWithTheSecondCharacterAndTheRain)
+{
+    playsTheWholeStory(1, 2);
+    matchesTheGoldenReplay("story-character1-rain.replay");
+}
 
 #else
 

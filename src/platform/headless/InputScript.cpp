@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -45,6 +46,7 @@ std::string parseEvent(const std::vector<std::string>& w, ScriptEvent& event)
     };
     if (w[1] == "key") {
         event.type = ScriptEvent::Type::Key;
+        if (w.size() == 7 && w[3] == "pulse") return keyIndex(w[2]);
         if (auto e = expect(4); !e.empty()) return e;
         if (auto e = keyIndex(w[2]); !e.empty()) return e;
         if (!parseUpDown(w[3], event.value)) return "expected down or up, got \"" + w[3] + "\"";
@@ -98,11 +100,31 @@ std::string parseEvent(const std::vector<std::string>& w, ScriptEvent& event)
     return "unknown event \"" + w[1] + "\"";
 }
 
+// The presses of "FRAME key NAME pulse DOWN UP COUNT", appended to events.
+std::string expandPulse(const std::vector<std::string>& w, const ScriptEvent& first, std::vector<ScriptEvent>& events)
+{
+    int down = 0, up = 0, count = 0;
+    if (!parseInt(w[4], 1, 1 << 20, down) || !parseInt(w[5], 1, 1 << 20, up) ||
+        !parseInt(w[6], 1, kMaxKeyPulses, count))
+        return "a pulse holds the key down and up for 1 or more frames, 1 to " + std::to_string(kMaxKeyPulses) +
+               " times";
+    if (int64_t{first.frame} + int64_t{down + up} * count > (int64_t{1} << 30)) return "the pulse runs past frame 2^30";
+    ScriptEvent event = first;
+    for (int i = 0; i < count; ++i) {
+        event.frame = first.frame + i * (down + up);
+        event.value = 1;
+        events.push_back(event);
+        event.frame += down;
+        event.value = 0;
+        events.push_back(event);
+    }
+    return {};
+}
+
 }  // namespace
 
-bool parseScriptLine(std::string_view line, std::optional<ScriptEvent>& event, std::string& problem)
+bool parseScriptLine(std::string_view line, std::vector<ScriptEvent>& events, std::string& problem)
 {
-    event.reset();
     line = line.substr(0, line.find('#'));
     std::istringstream words{std::string(line)};
     std::vector<std::string> w;
@@ -112,9 +134,19 @@ bool parseScriptLine(std::string_view line, std::optional<ScriptEvent>& event, s
     if (!parseInt(w[0], 0, 1 << 30, parsed.frame)) problem = "expected a frame number, got \"" + w[0] + "\"";
     else if (w.size() < 2) problem = "expected an event after the frame number";
     else problem = parseEvent(w, parsed);
-    if (!problem.empty()) return false;
-    event = parsed;
-    return true;
+    if (problem.empty() && parsed.type == ScriptEvent::Type::Key && w.size() == 7)
+        problem = expandPulse(w, parsed, events);
+    else if (problem.empty())
+        events.push_back(parsed);
+    return problem.empty();
+}
+
+std::string formatKeyPulse(int frame, int key, int downFrames, int upFrames, int count)
+{
+    ScriptEvent down{frame, ScriptEvent::Type::Key, key, 1};
+    std::string line = formatScriptEvent(down);
+    line.resize(line.size() - 4);  // "down"
+    return line + "pulse " + std::to_string(downFrames) + " " + std::to_string(upFrames) + " " + std::to_string(count);
 }
 
 std::string formatScriptEvent(const ScriptEvent& event)
@@ -147,13 +179,11 @@ bool HeadlessBackend::parseInputScript(const std::string& text, std::string* err
     int lineNumber = 0;
     while (std::getline(lines, line)) {
         ++lineNumber;
-        std::optional<ScriptEvent> event;
         std::string problem;
-        if (!parseScriptLine(line, event, problem)) {
+        if (!parseScriptLine(line, events, problem)) {
             if (error) *error = "line " + std::to_string(lineNumber) + ": " + problem;
             return false;
         }
-        if (event) events.push_back(*event);
     }
     setInputScript(std::move(events));
     applyScript();
