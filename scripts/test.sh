@@ -26,7 +26,7 @@ for source in fuzz/*.cpp; do
   targets+=("fuzz_${name%.cpp}")
 done
 cmake --build --preset fuzz --target "${targets[@]}"
-seconds=${LNF_FUZZ_SECONDS:-25}
+seconds=${LNF_FUZZ_SECONDS:-10}
 for target in build/fuzz/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
   name=${target##*/fuzz_}
