@@ -129,16 +129,13 @@ std::vector<std::string> checkEntry(const Image& image, const Archive& archive, 
     return problems;
 }
 
-bool writePng(const Image& image, const std::string& path, std::string& error) {
-    const std::string temp = path + ".tmp";
-    std::FILE* file = std::fopen(temp.c_str(), "wb");
-    if (!file) {
-        error = path + ": cannot create";
-        return false;
-    }
+namespace {
+
+// libpng reports errors by longjmp, so the code under its setjmp touches no
+// object that owns memory other than through pointers made before the jump.
+bool writeRows(std::FILE* file, const Image& image, unsigned char* row) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
-    std::vector<unsigned char> row(static_cast<std::size_t>(image.width) * 4);
     volatile bool ok = png && info;
     if (ok && setjmp(png_jmpbuf(png))) ok = false;
     if (ok) {
@@ -155,11 +152,67 @@ bool writePng(const Image& image, const std::string& path, std::string& error) {
                 row[x * 4 + 2] = static_cast<unsigned char>(p);
                 row[x * 4 + 3] = static_cast<unsigned char>(p >> 24);
             }
-            png_write_row(png, row.data());
+            png_write_row(png, row);
         }
         png_write_end(png, nullptr);
     }
     png_destroy_write_struct(&png, &info);
+    return ok;
+}
+
+enum class PngRead { Read, Unreadable, UnreasonableSize, UnsupportedLayout };
+
+// The size first, then, once out holds room for the pixels, the rows.
+PngRead readRows(std::FILE* file, Image& out, std::vector<unsigned char>& row) {
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    volatile PngRead result = png && info ? PngRead::Read : PngRead::Unreadable;
+    if (result == PngRead::Read && setjmp(png_jmpbuf(png))) result = PngRead::Unreadable;
+    if (result == PngRead::Read) {
+        png_init_io(png, file);
+        png_read_info(png, info);
+        const png_uint_32 width = png_get_image_width(png, info);
+        const png_uint_32 height = png_get_image_height(png, info);
+        if (width == 0 || height == 0 || width > 16384 || height > 16384) {
+            result = PngRead::UnreasonableSize;
+        } else {
+            png_set_expand(png);
+            png_set_strip_16(png);
+            png_set_gray_to_rgb(png);
+            png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+            png_read_update_info(png, info);
+            if (png_get_rowbytes(png, info) != width * 4) {
+                result = PngRead::UnsupportedLayout;
+            } else {
+                out.width = static_cast<int>(width);
+                out.height = static_cast<int>(height);
+                out.pixels.assign(static_cast<std::size_t>(width) * height, 0);
+                row.resize(width * 4);
+                for (png_uint_32 y = 0; y < height; ++y) {
+                    png_read_row(png, row.data(), nullptr);
+                    for (png_uint_32 x = 0; x < width; ++x)
+                        out.pixels[y * width + x] = static_cast<std::uint32_t>(row[x * 4 + 3]) << 24 |
+                                                    static_cast<std::uint32_t>(row[x * 4]) << 16 |
+                                                    static_cast<std::uint32_t>(row[x * 4 + 1]) << 8 | row[x * 4 + 2];
+                }
+            }
+        }
+    }
+    png_destroy_read_struct(&png, &info, nullptr);
+    return result;
+}
+
+}  // namespace
+
+bool writePng(const Image& image, const std::string& path, std::string& error) {
+    const std::string temp = path + ".tmp";
+    std::FILE* file = std::fopen(temp.c_str(), "wb");
+    if (!file) {
+        error = path + ": cannot create";
+        return false;
+    }
+    std::vector<unsigned char> row(static_cast<std::size_t>(image.width) * 4);
+    const bool ok = writeRows(file, image, row.data());
     const bool closed = std::fclose(file) == 0;
     if (!ok || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
         std::remove(temp.c_str());
@@ -175,49 +228,16 @@ bool readPng(const std::string& path, Image& out, std::string& error) {
         error = path + ": cannot open";
         return false;
     }
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    volatile bool ok = png && info;
     std::vector<unsigned char> row;
-    if (ok && setjmp(png_jmpbuf(png))) ok = false;
-    if (ok) {
-        png_init_io(png, file);
-        png_read_info(png, info);
-        const png_uint_32 width = png_get_image_width(png, info);
-        const png_uint_32 height = png_get_image_height(png, info);
-        if (width == 0 || height == 0 || width > 16384 || height > 16384) {
-            error = path + ": unreasonable size";
-            ok = false;
-        } else {
-            png_set_expand(png);
-            png_set_strip_16(png);
-            png_set_gray_to_rgb(png);
-            png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-            png_read_update_info(png, info);
-            if (png_get_rowbytes(png, info) != width * 4) {
-                error = path + ": unsupported pixel layout";
-                ok = false;
-            } else {
-                out.width = static_cast<int>(width);
-                out.height = static_cast<int>(height);
-                out.pixels.assign(static_cast<std::size_t>(width) * height, 0);
-                row.resize(width * 4);
-                for (png_uint_32 y = 0; y < height; ++y) {
-                    png_read_row(png, row.data(), nullptr);
-                    for (png_uint_32 x = 0; x < width; ++x)
-                        out.pixels[y * width + x] = static_cast<std::uint32_t>(row[x * 4 + 3]) << 24 |
-                                                    static_cast<std::uint32_t>(row[x * 4]) << 16 |
-                                                    static_cast<std::uint32_t>(row[x * 4 + 1]) << 8 | row[x * 4 + 2];
-                }
-            }
-        }
-    } else if (error.empty()) {
-        error = path + ": not a readable PNG";
-    }
-    png_destroy_read_struct(&png, &info, nullptr);
+    const PngRead result = readRows(file, out, row);
     std::fclose(file);
-    if (!ok && error.empty()) error = path + ": not a readable PNG";
-    return ok;
+    switch (result) {
+    case PngRead::Read: return true;
+    case PngRead::Unreadable: error = path + ": not a readable PNG"; break;
+    case PngRead::UnreasonableSize: error = path + ": unreasonable size"; break;
+    case PngRead::UnsupportedLayout: error = path + ": unsupported pixel layout"; break;
+    }
+    return false;
 }
 
 }  // namespace art
