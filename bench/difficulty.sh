@@ -2,7 +2,8 @@
 # The game's difficulty curve as the pilot meets it: plays story mode from the
 # title to the ending for every seed given (default 1 2 3), once with each
 # character, and prints per stage and character the frames the stage took,
-# the damage taken, the continues used and the banked score.
+# the damage taken, the continues used, the banked score, and the enemy
+# bullets in sight (on average a frame, and at most).
 #
 #   bench/difficulty.sh [seed...]
 #
@@ -41,7 +42,7 @@ for seed in "${seeds[@]}"; do
     done
 done | xargs -P "$jobs" -L 1 bash -c 'play "$@"' _
 
-printf '%-5s %-9s %-5s %7s %7s %9s %8s\n' seed character stage frames damage continues score
+printf '%-5s %-9s %-5s %7s %7s %9s %8s %8s %6s\n' seed character stage frames damage continues score bullets peak
 for seed in "${seeds[@]}"; do
     for loadout in $loadouts; do
         character=${loadout%:*} sub=${loadout#*:}
@@ -49,9 +50,10 @@ for seed in "${seeds[@]}"; do
         awk -v seed="$seed" -v who="$character/$sub" '
             /cleared at frame/ {
                 gsub(",", ""); frame = $7
-                printf "%-5s %-9s %-5s %7d %7d %9d %8d\n", seed, who, $3, frame - last, $9, $11, $13
+                row = sprintf("%-5s %-9s %-5s %7d %7d %9d %8d", seed, who, $3, frame - last, $9, $11, $13)
                 last = frame
             }
+            /bullets in sight/ { gsub(",", ""); printf "%s %8.1f %6d\n", row, $7, $10 }
             /ending at frame/ { printf "%-5s %-9s %-5s %7d\n", seed, who, "end", $5 - last }
             /gave up/ { print seed, who, $0 }' "$name.out"
         read -r end start < "$name.time"

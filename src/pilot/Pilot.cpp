@@ -111,6 +111,10 @@ void followStage(int frame, std::vector<std::string>& lines)
         g_pilot.inStage = true;
     }
     noteHitPoints(r, g_playerObject->hp());
+    int bullets = 0;
+    for (const GameObject* b = g_bulletList; b; b = b->next)
+        ++bullets;
+    noteBulletsInSight(r, bullets);
     if (g_gameOver && !g_pilot.sawGameOver) {
         r.continues += 1;
         if (r.continues > kContinueLimit) {
@@ -126,6 +130,7 @@ void followStage(int frame, std::vector<std::string>& lines)
         r.banked = true;
         g_pilot.stagesCleared = stage;
         lines.push_back(clearLine(r, g_bankedScore));
+        lines.push_back(pressureLine(r));
     }
     if (g_endingStarted)
         g_pilot.endingStarted = true;

@@ -2,6 +2,7 @@
 // and the report lines made from it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace pilot {
@@ -14,12 +15,19 @@ struct StageRecord {
     int continues = 0;      // game overs continued from in the stage
     int lastHp = 0;         // the craft's hit points on the last frame seen
     bool banked = false;
+    // Enemy bullets in sight over the stage's frames: how hard it pressed.
+    int64_t bulletSum = 0;
+    int bulletFrames = 0;
+    int bulletPeak = 0;
 };
 
 // Follows the craft's hit points: a drop is damage, a rise is a restart.
 void noteHitPoints(StageRecord& record, int hp);
+void noteBulletsInSight(StageRecord& record, int bullets);
 
 std::string clearLine(const StageRecord& record, int bankedScore);
+// "pilot: stage N bullets in sight: M.M a frame, P at most"
+std::string pressureLine(const StageRecord& record);
 std::string endingLine(int frame);
 
 }  // namespace pilot

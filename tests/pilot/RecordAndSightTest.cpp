@@ -31,6 +31,9 @@ TEST(StageRecord, CountsHitPointsLostAcrossRetries)
     r.continues = 1;
     EXPECT_EQ(pilot::clearLine(r, 98765),
               "pilot: stage 3 cleared at frame 1234, damage 500, continues 1, score 98765");
+    for (int bullets : {4, 0, 9, 2})
+        pilot::noteBulletsInSight(r, bullets);
+    EXPECT_EQ(pilot::pressureLine(r), "pilot: stage 3 bullets in sight: 3.8 a frame, 9 at most");
 }
 
 TEST(Sight, FollowsAnObjectAndTellsANewOneAtAReusedAddress)
