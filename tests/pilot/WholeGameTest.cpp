@@ -31,9 +31,18 @@ protected:
         ASSERT_TRUE(std::filesystem::exists(program)) << program;
         char pattern[] = "/tmp/lnf-pilot-XXXXXX";
         folder = mkdtemp(pattern);
-        std::filesystem::copy(LNF_GAME_DIR, folder / "game", std::filesystem::copy_options::recursive);
+        freshGameFolder(folder / "game");
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
+
+    // A copy of the built game folder as a new player finds it: unlocks that
+    // a run by hand left in the build are not carried into the replay.
+    static void freshGameFolder(const std::filesystem::path& game)
+    {
+        std::filesystem::remove_all(game);
+        std::filesystem::copy(LNF_GAME_DIR, game, std::filesystem::copy_options::recursive);
+        std::filesystem::remove(game / "lnfpac" / "wfdn.pac");
+    }
 
     // Plays with the pilot, recording the run; the exit status. The pilot's
     // lines land in clears, ending and gaveUp; the log, the dump and the
@@ -71,8 +80,7 @@ protected:
     int playBack(const std::filesystem::path& replay) const
     {
         const std::filesystem::path game = folder / "playback";
-        std::filesystem::remove_all(game);
-        std::filesystem::copy(LNF_GAME_DIR, game, std::filesystem::copy_options::recursive);
+        freshGameFolder(game);
         const std::string command =
             program.string() + " --data " + game.string() + " --replay " + replay.string() + " >/dev/null";
         const int status = std::system(command.c_str());
