@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/SdlBackend.h"
 #include "platform/sdl/SdlAudio.h"
 
 using namespace platform;
@@ -165,4 +166,31 @@ TEST(SdlAudioFallback, NoDeviceMeansSilentButWorking)
     EXPECT_EQ(error, scratch("absent.wav").string() + ": cannot open the file");
     audio.close();
     setenv("SDL_AUDIODRIVER", "dummy", 1);
+}
+
+// FluidSynth draws some 96,000 numbers from rand() as the first piece of music
+// loads; a recorded session plays back only if the game's sequence stays put.
+TEST(SdlBackendAudio, TheLibrariesLeaveTheGamesRandomSequenceAlone)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    std::srand(2026);
+    std::vector<int> expected(8);
+    for (int& n : expected) n = std::rand();
+
+    std::srand(2026);
+    std::vector<int> drawn{std::rand()};
+    {
+        const std::unique_ptr<Backend> backend = createSdlBackend();
+        backend->openAudio();
+        const auto path = scratch("tune.mid");
+        writeFile(path, oneNoteMidi());
+        std::string error;
+        const AudioHandle music = backend->loadMusic(path.string(), &error);
+        ASSERT_GE(music, 0) << error;
+        backend->playMusic(music);
+        drawn.push_back(std::rand());
+        backend->closeAudio();
+    }
+    while (drawn.size() < expected.size()) drawn.push_back(std::rand());
+    EXPECT_EQ(drawn, expected);
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "platform/sdl/LibraryRandom.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlJoystick.h"
 #include "platform/sdl/SdlKeys.h"
@@ -18,6 +19,13 @@
 namespace platform {
 
 namespace {
+
+template <typename Call>
+auto inSdl(Call call)
+{
+    const sdl::LibraryRandom libraries;
+    return call();
+}
 
 class SdlBackend : public Backend {
 public:
@@ -33,6 +41,7 @@ public:
 
     ~SdlBackend() override
     {
+        const sdl::LibraryRandom libraries;
         audio_.close();
         joystick_.close();
         presenter_.destroy();
@@ -44,6 +53,7 @@ public:
     bool pollEvent(Event& event) override;
     bool present(const uint32_t* pixels, int width, int height) override
     {
+        const sdl::LibraryRandom libraries;
         return presenter_.present(pixels, width, height);
     }
     void messageBox(std::string_view text) override;
@@ -53,27 +63,29 @@ public:
 
     bool keyDown(Key key) override { return sdl::keyIsDown(key); }
 
-    bool openJoystick() override { return joystick_.open(); }
-    void closeJoystick() override { joystick_.close(); }
+    // Calls that reach into SDL and the libraries under it run on their own
+    // random sequence; reading the clock and the keys reaches no library.
+    bool openJoystick() override { return inSdl([&] { return joystick_.open(); }); }
+    void closeJoystick() override { inSdl([&] { joystick_.close(); }); }
     bool joystickOpen() const override { return joystick_.isOpen(); }
-    bool acquireJoystick() override { return joystick_.acquire(windowActive_); }
-    void unacquireJoystick() override { joystick_.unacquire(); }
-    bool readJoystick(JoystickState& state) override { return joystick_.read(state); }
+    bool acquireJoystick() override { return inSdl([&] { return joystick_.acquire(windowActive_); }); }
+    void unacquireJoystick() override { inSdl([&] { joystick_.unacquire(); }); }
+    bool readJoystick(JoystickState& state) override { return inSdl([&] { return joystick_.read(state); }); }
 
-    void openAudio() override { audio_.open(); }
-    void closeAudio() override { audio_.close(); }
+    void openAudio() override { inSdl([&] { audio_.open(); }); }
+    void closeAudio() override { inSdl([&] { audio_.close(); }); }
     AudioHandle loadSound(const std::string& path, std::string* error) override
     {
-        return audio_.loadSound(path, error);
+        return inSdl([&] { return audio_.loadSound(path, error); });
     }
     AudioHandle loadMusic(const std::string& path, std::string* error) override
     {
-        return audio_.loadMusic(path, error);
+        return inSdl([&] { return audio_.loadMusic(path, error); });
     }
-    void playSound(AudioHandle sound) override { audio_.playSound(sound); }
-    void playMusic(AudioHandle music) override { audio_.playMusic(music); }
-    void stopAllSound() override { audio_.stopAll(); }
-    void freeAudio() override { audio_.freeAll(); }
+    void playSound(AudioHandle sound) override { inSdl([&] { audio_.playSound(sound); }); }
+    void playMusic(AudioHandle music) override { inSdl([&] { audio_.playMusic(music); }); }
+    void stopAllSound() override { inSdl([&] { audio_.stopAll(); }); }
+    void freeAudio() override { inSdl([&] { audio_.freeAll(); }); }
 
 private:
     bool translate(const SDL_Event& in, Event& out);
@@ -87,6 +99,7 @@ private:
 
 bool SdlBackend::createWindow(const WindowOptions& options)
 {
+    const sdl::LibraryRandom libraries;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::cerr << "Lanternfall: no video: " << SDL_GetError() << '\n';
         return false;
@@ -149,6 +162,7 @@ bool SdlBackend::translate(const SDL_Event& in, Event& out)
 
 bool SdlBackend::pollEvent(Event& event)
 {
+    const sdl::LibraryRandom libraries;
     SDL_Event in;
     while (SDL_PollEvent(&in)) {
         if (translate(in, event)) return true;
@@ -158,6 +172,7 @@ bool SdlBackend::pollEvent(Event& event)
 
 void SdlBackend::messageBox(std::string_view text)
 {
+    const sdl::LibraryRandom libraries;
     const std::string message(text);
     std::cerr << "確認: " << message << '\n';
     // The dummy video driver has no boxes, and SDL would otherwise try the
@@ -169,6 +184,7 @@ void SdlBackend::messageBox(std::string_view text)
 
 void SdlBackend::waitUntil(uint32_t ms)
 {
+    const sdl::LibraryRandom libraries;
     // Sleep through all but the last millisecond (an event ends the sleep
     // early), then yield until the moment: the game never burns a whole core
     // and steps still start on time.
